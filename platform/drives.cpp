@@ -1,0 +1,310 @@
+#include "drives.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+#include <unistd.h>
+
+#include "error.h"
+#include "text.h"
+
+namespace fs = std::filesystem;
+
+namespace win {
+namespace {
+
+char upperLetter(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+bool isLetter(char c) { c = upperLetter(c); return c >= 'A' && c <= 'Z'; }
+bool isSep(char c) { return c == '\\' || c == '/'; }
+
+std::vector<std::string> splitComponents(std::string_view s) {
+  std::vector<std::string> out;
+  std::string cur;
+  for (char c : s) {
+    if (isSep(c)) {
+      if (!cur.empty()) out.push_back(cur);
+      cur.clear();
+    } else {
+      cur += c;
+    }
+  }
+  if (!cur.empty()) out.push_back(cur);
+  return out;
+}
+
+// Windows drops trailing dots and blanks of a name.
+std::string trimName(std::string name) {
+  while (name.size() > 1 && (name.back() == '.' || name.back() == ' ') && name != "..") name.pop_back();
+  return name;
+}
+
+void writeDefaultMap(const fs::path& file) {
+  std::ofstream out(file, std::ios::binary);
+  out << "[Drives]\r\nZ=/\r\n";
+}
+
+std::map<char, fs::path> readMap(const fs::path& file) {
+  std::map<char, fs::path> roots;
+  std::ifstream in(file, std::ios::binary);
+  std::string line;
+  bool inSection = false;
+  while (std::getline(in, line)) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+    size_t start = line.find_first_not_of(' ');
+    if (start == std::string::npos) continue;
+    line = line.substr(start);
+    if (line.front() == '[') {
+      inSection = equalsNoCase(line, "[Drives]");
+      continue;
+    }
+    if (!inSection || line.front() == ';') continue;
+    auto eq = line.find('=');
+    if (eq == std::string::npos) continue;
+    std::string key = line.substr(0, eq);
+    while (!key.empty() && key.back() == ' ') key.pop_back();
+    std::string value = line.substr(eq + 1);
+    value.erase(0, value.find_first_not_of(' '));
+    if (key.size() == 1 && isLetter(key[0]) && !value.empty()) roots[upperLetter(key[0])] = fs::path(value);
+  }
+  return roots;
+}
+
+void copyFont(const fs::path& from, const fs::path& to) {
+  std::error_code ec;
+  if (fs::exists(from, ec) && !fs::exists(to, ec)) fs::copy_file(from, to, ec);
+}
+
+}  // namespace
+
+bool isValidWindowsName(std::string_view name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (char c : name) {
+    auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b == 0x7F) return false;
+    switch (c) {
+      case '\\': case '/': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
+        return false;
+      default: break;
+    }
+  }
+  return true;
+}
+
+std::optional<std::string> windowsNameOf(const fs::path& hostName) {
+  auto ansi = toAnsi(hostName.string());
+  if (!ansi || !isValidWindowsName(*ansi)) return std::nullopt;
+  return ansi;
+}
+
+fs::path Drives::defaultPrefix() {
+  if (const char* p = std::getenv("VORTANE_PREFIX"); p && *p) return fs::path(p);
+  fs::path data;
+  if (const char* x = std::getenv("XDG_DATA_HOME"); x && *x) data = x;
+  else if (const char* h = std::getenv("HOME"); h && *h) data = fs::path(h) / ".local" / "share";
+  else data = fs::temp_directory_path();
+  return data / "vortane" / "prefix";
+}
+
+void Drives::usePrefix(const fs::path& prefix, PrefixOptions options) {
+  std::error_code ec;
+  prefix_ = fs::absolute(prefix, ec);
+  fs::path c = prefix_ / "drive_c";
+  fs::path windows = c / "WINDOWS";
+  fs::create_directories(windows / "SYSTEM", ec);
+  fs::create_directories(windows / "FONTS", ec);
+  fs::create_directories(windows / "Start Menu" / "Programs", ec);
+  if (options.installFonts) {
+    const char* src = std::getenv("VORTANE_FONTS_SOURCE");
+    fs::path fonts = (src && *src) ? fs::path(src) : fs::path("/usr/share/wine/fonts");
+    copyFont(fonts / "tahoma.ttf", windows / "FONTS" / "tahoma.ttf");
+    copyFont(fonts / "tahomabd.ttf", windows / "FONTS" / "tahomabd.ttf");
+  }
+  fs::path mapFile = prefix_ / "drives.ini";
+  if (!fs::exists(mapFile, ec)) writeDefaultMap(mapFile);
+
+  roots_ = readMap(mapFile);
+  if (!roots_.count('C')) roots_['C'] = c;
+  currentDirs_.clear();
+  currentDrive_ = 'C';
+  ready_ = true;
+}
+
+void Drives::ensure() {
+  if (ready_) return;
+  usePrefix(defaultPrefix());
+  // The process starts in the host's working directory, as a program started from there would.
+  std::error_code ec;
+  if (auto cwd = toWindows(fs::current_path(ec))) {
+    currentDrive_ = upperLetter((*cwd)[0]);
+    currentDirs_[currentDrive_] = splitComponents(cwd->substr(2));
+  }
+}
+
+const fs::path& Drives::prefix() {
+  ensure();
+  return prefix_;
+}
+
+std::vector<char> Drives::letters() {
+  ensure();
+  std::vector<char> out;
+  for (auto& [letter, _] : roots_) out.push_back(letter);
+  return out;
+}
+
+std::optional<fs::path> Drives::root(char letter) {
+  ensure();
+  auto it = roots_.find(upperLetter(letter));
+  if (it == roots_.end()) return std::nullopt;
+  return it->second;
+}
+
+void Drives::map(char letter, const fs::path& hostFolder) {
+  ensure();
+  roots_[upperLetter(letter)] = hostFolder;
+  currentDirs_.erase(upperLetter(letter));
+}
+
+void Drives::unmap(char letter) {
+  ensure();
+  roots_.erase(upperLetter(letter));
+  currentDirs_.erase(upperLetter(letter));
+}
+
+char Drives::currentDrive() {
+  ensure();
+  return currentDrive_;
+}
+
+void Drives::setCurrentDrive(char letter) {
+  ensure();
+  letter = upperLetter(letter);
+  if (!roots_.count(letter)) raise(DeviceUnavailable, std::string(1, letter) + ":");
+  currentDrive_ = letter;
+}
+
+std::string Drives::currentDirectory(char letter) {
+  ensure();
+  letter = upperLetter(letter);
+  std::string out(1, letter);
+  out += ":\\";
+  auto it = currentDirs_.find(letter);
+  if (it != currentDirs_.end()) {
+    for (size_t i = 0; i < it->second.size(); ++i) {
+      if (i) out += '\\';
+      out += it->second[i];
+    }
+  }
+  return out;
+}
+
+std::string Drives::fullPath(std::string_view path) {
+  ensure();
+  char letter = currentDrive_;
+  std::string_view rest = path;
+  if (path.size() >= 2 && path[1] == ':' && isLetter(path[0])) {
+    letter = upperLetter(path[0]);
+    rest = path.substr(2);
+  }
+  if (!roots_.count(letter)) raise(DeviceUnavailable, std::string(1, letter) + ":");
+  if (rest.size() >= 2 && isSep(rest[0]) && isSep(rest[1]) && path.size() == rest.size())
+    raise(BadFileNameOrNumber, "network paths are not supported");
+  std::vector<std::string> parts;
+  if (rest.empty() || !isSep(rest[0])) {
+    auto it = currentDirs_.find(letter);
+    if (it != currentDirs_.end()) parts = it->second;
+  }
+  for (auto& comp : splitComponents(rest)) {
+    if (comp == ".") continue;
+    if (comp == "..") {
+      if (!parts.empty()) parts.pop_back();
+      continue;
+    }
+    std::string name = trimName(comp);
+    if (!isValidWindowsName(name)) raise(BadFileNameOrNumber, toUtf8(std::string(path)));
+    parts.push_back(name);
+  }
+  std::string out(1, letter);
+  out += ":\\";
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (i) out += '\\';
+    out += parts[i];
+  }
+  return out;
+}
+
+fs::path Drives::toHost(std::string_view path) {
+  std::string full = fullPath(path);
+  char letter = full[0];
+  fs::path host = roots_.at(letter);
+  std::error_code ec;
+  if (!fs::is_directory(host, ec)) raise(DiskNotReady, std::string(1, letter) + ":");
+  bool exists = true;
+  for (auto& comp : splitComponents(std::string_view(full).substr(3))) {
+    if (exists) {
+      std::optional<fs::path> exact, folded;
+      for (fs::directory_iterator it(host, ec), end; !ec && it != end; it.increment(ec)) {
+        fs::path entry = it->path().filename();
+        auto ansi = windowsNameOf(entry);
+        if (!ansi) continue;
+        if (*ansi == comp) {
+          exact = entry;
+          break;
+        }
+        if (equalsNoCase(*ansi, comp) && (!folded || entry.string() < folded->string())) folded = entry;
+      }
+      if (exact) { host /= *exact; continue; }
+      if (folded) { host /= *folded; continue; }
+      exists = false;
+    }
+    host /= toUtf8(comp);
+  }
+  return host;
+}
+
+std::optional<std::string> Drives::toWindows(const fs::path& hostPath) {
+  ensure();
+  std::error_code ec;
+  fs::path target = fs::weakly_canonical(fs::absolute(hostPath, ec), ec);
+  std::optional<std::string> best;
+  size_t bestDepth = 0;
+  for (auto& [letter, rootPath] : roots_) {
+    fs::path root = fs::weakly_canonical(fs::absolute(rootPath, ec), ec);
+    auto rel = target.lexically_relative(root);
+    if (rel.empty() || *rel.begin() == "..") continue;
+    size_t depth = std::distance(root.begin(), root.end());
+    if (best && depth <= bestDepth) continue;
+    std::string out(1, letter);
+    out += ":\\";
+    bool ok = true;
+    bool first = true;
+    for (auto& part : rel) {
+      if (part == ".") continue;
+      auto ansi = windowsNameOf(part);
+      if (!ansi) { ok = false; break; }
+      if (!first) out += '\\';
+      out += *ansi;
+      first = false;
+    }
+    if (!ok) continue;
+    best = out;
+    bestDepth = depth;
+  }
+  return best;
+}
+
+void Drives::changeDirectory(std::string_view path) {
+  std::string full = fullPath(path);
+  std::error_code ec;
+  if (!fs::is_directory(toHost(full), ec)) raise(PathNotFound, toUtf8(full));
+  currentDirs_[full[0]] = splitComponents(std::string_view(full).substr(3));
+}
+
+Drives& drives() {
+  static Drives instance;
+  return instance;
+}
+
+}  // namespace win

@@ -1,0 +1,396 @@
+#include "files.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <map>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "drives.h"
+#include "error.h"
+#include "text.h"
+
+namespace fs = std::filesystem;
+
+namespace win {
+namespace {
+
+struct OpenFile {
+  int fd = -1;
+  OpenMode mode = OpenMode::BinaryRead;
+  int64_t pos = 0;  // 0-based
+};
+
+std::map<int, OpenFile>& table() {
+  static std::map<int, OpenFile> files;
+  return files;
+}
+
+OpenFile& fileOf(int number) {
+  auto it = table().find(number);
+  if (it == table().end()) raise(BadFileNameOrNumber, "#" + std::to_string(number));
+  return it->second;
+}
+
+bool reads(OpenMode m) { return m == OpenMode::BinaryRead || m == OpenMode::BinaryReadWrite || m == OpenMode::Input; }
+bool writes(OpenMode m) { return m != OpenMode::BinaryRead && m != OpenMode::Input; }
+
+bool isSep(char c) { return c == '\\' || c == '/'; }
+
+// Error number for a failed open or stat of a host path whose parent may be missing.
+int missingNumber(const fs::path& host) {
+  std::error_code ec;
+  return fs::is_directory(host.parent_path(), ec) ? FileNotFound : PathNotFound;
+}
+
+[[noreturn]] void raiseErrno(int err, const fs::path& host) {
+  if (err == ENOENT) raise(missingNumber(host), host.string());
+  if (err == EISDIR) raise(PathFileAccessError, host.string());
+  raise(numberFromErrno(err), host.string());
+}
+
+struct SplitPattern {
+  std::string directory;  // as given, possibly empty or a bare "D:"
+  std::string name;
+};
+
+SplitPattern splitPattern(std::string_view pattern) {
+  size_t cut = std::string_view::npos;
+  for (size_t i = 0; i < pattern.size(); ++i)
+    if (isSep(pattern[i])) cut = i;
+  if (cut == std::string_view::npos) {
+    if (pattern.size() >= 2 && pattern[1] == ':') return {std::string(pattern.substr(0, 2)), std::string(pattern.substr(2))};
+    return {"", std::string(pattern)};
+  }
+  return {std::string(pattern.substr(0, cut + 1)), std::string(pattern.substr(cut + 1))};
+}
+
+struct Entry {
+  std::string name;
+  fs::path host;
+  bool directory;
+};
+
+std::vector<Entry> listHost(std::string_view winDir, bool* exists = nullptr) {
+  std::vector<Entry> out;
+  fs::path dir = drives().toHost(winDir.empty() ? std::string_view(".") : winDir);
+  std::error_code ec;
+  bool isDir = fs::is_directory(dir, ec);
+  if (exists) *exists = isDir;
+  if (!isDir) return out;
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    fs::path name = it->path().filename();
+    if (name.string().starts_with(".")) continue;
+    auto ansi = windowsNameOf(name);
+    if (!ansi) continue;
+    std::error_code sec;
+    auto st = fs::status(it->path(), sec);
+    if (sec) continue;
+    if (fs::is_directory(st)) out.push_back({*ansi, it->path(), true});
+    else if (fs::is_regular_file(st)) out.push_back({*ansi, it->path(), false});
+  }
+  std::sort(out.begin(), out.end(), [](const Entry& a, const Entry& b) { return lessNoCase(a.name, b.name); });
+  return out;
+}
+
+bool matchFrom(std::string_view p, std::string_view n) {
+  while (!p.empty()) {
+    if (p[0] == '*') {
+      while (!p.empty() && p[0] == '*') p.remove_prefix(1);
+      if (p.empty()) return true;
+      for (size_t i = 0; i <= n.size(); ++i)
+        if (matchFrom(p, n.substr(i))) return true;
+      return false;
+    }
+    if (n.empty()) return false;
+    if (p[0] != '?' && foldCase(p[0]) != foldCase(n[0])) return false;
+    p.remove_prefix(1);
+    n.remove_prefix(1);
+  }
+  return n.empty();
+}
+
+}  // namespace
+
+bool wildcardMatch(std::string_view pattern, std::string_view name) {
+  if (pattern.empty()) return false;
+  if (pattern == "*.*" || pattern == "*") return true;
+  if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*" &&
+      name.find('.') == std::string_view::npos && matchFrom(pattern.substr(0, pattern.size() - 2), name))
+    return true;
+  if (pattern.back() == '.' && name.find('.') == std::string_view::npos)
+    return matchFrom(pattern.substr(0, pattern.size() - 1), name);
+  return matchFrom(pattern, name);
+}
+
+int freeFile() {
+  for (int n = 1; n <= 255; ++n)
+    if (!table().count(n)) return n;
+  raise(TooManyFiles);
+}
+
+void openFile(int number, std::string_view path, OpenMode mode) {
+  if (number < 1 || number > 511) raise(BadFileNameOrNumber, "#" + std::to_string(number));
+  if (table().count(number)) raise(FileAlreadyOpen, "#" + std::to_string(number));
+  fs::path host = drives().toHost(path);
+  int flags = O_CLOEXEC;
+  switch (mode) {
+    case OpenMode::BinaryRead:
+    case OpenMode::Input: flags |= O_RDONLY; break;
+    case OpenMode::BinaryReadWrite: flags |= O_RDWR | O_CREAT; break;
+    case OpenMode::Output: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
+    case OpenMode::Append: flags |= O_WRONLY | O_CREAT; break;
+  }
+  int fd = ::open(host.c_str(), flags, 0666);
+  if (fd < 0) raiseErrno(errno, host);
+  struct stat st{};
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    raise(PathFileAccessError, host.string());
+  }
+  OpenFile f{fd, mode, 0};
+  if (mode == OpenMode::Append) f.pos = st.st_size;
+  table()[number] = f;
+}
+
+void closeFile(int number) {
+  auto it = table().find(number);
+  if (it == table().end()) return;
+  ::close(it->second.fd);
+  table().erase(it);
+}
+
+void closeAllFiles() {
+  for (auto& [_, f] : table()) ::close(f.fd);
+  table().clear();
+}
+
+bool isOpen(int number) { return table().count(number) != 0; }
+
+size_t getBytes(int number, void* buf, size_t n) {
+  OpenFile& f = fileOf(number);
+  if (!reads(f.mode)) raise(BadFileMode);
+  size_t got = 0;
+  auto* out = static_cast<char*>(buf);
+  while (got < n) {
+    ssize_t r = ::pread(f.fd, out + got, n - got, f.pos + static_cast<int64_t>(got));
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      raise(numberFromErrno(errno) == PathFileAccessError ? DeviceIOError : numberFromErrno(errno));
+    }
+    if (r == 0) break;
+    got += static_cast<size_t>(r);
+  }
+  if (got < n) std::memset(out + got, 0, n - got);
+  f.pos += static_cast<int64_t>(n);
+  return got;
+}
+
+int32_t getLong(int number) {
+  unsigned char b[4];
+  getBytes(number, b, 4);
+  uint32_t v = uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) | (uint32_t(b[3]) << 24);
+  return static_cast<int32_t>(v);
+}
+
+void putBytes(int number, const void* buf, size_t n) {
+  OpenFile& f = fileOf(number);
+  if (!writes(f.mode)) raise(PathFileAccessError, "file is open for reading");
+  const auto* in = static_cast<const char*>(buf);
+  size_t done = 0;
+  while (done < n) {
+    ssize_t w = ::pwrite(f.fd, in + done, n - done, f.pos + static_cast<int64_t>(done));
+    if (w < 0) {
+      if (errno == EINTR) continue;
+      f.pos += static_cast<int64_t>(done);
+      raise(numberFromErrno(errno));
+    }
+    if (w == 0) {
+      f.pos += static_cast<int64_t>(done);
+      raise(DiskFull);
+    }
+    done += static_cast<size_t>(w);
+  }
+  f.pos += static_cast<int64_t>(n);
+}
+
+void putLong(int number, int32_t value) {
+  auto v = static_cast<uint32_t>(value);
+  unsigned char b[4] = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
+                        static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
+  putBytes(number, b, 4);
+}
+
+int64_t seek(int number) { return fileOf(number).pos + 1; }
+
+void seek(int number, int64_t position) {
+  OpenFile& f = fileOf(number);
+  if (position < 1) raise(BadRecordNumber);
+  f.pos = position - 1;
+}
+
+int64_t lof(int number) {
+  OpenFile& f = fileOf(number);
+  struct stat st{};
+  if (::fstat(f.fd, &st) != 0) raise(DeviceIOError);
+  return st.st_size;
+}
+
+bool eof(int number) { return fileOf(number).pos >= lof(number); }
+
+std::string lineInput(int number) {
+  OpenFile& f = fileOf(number);
+  if (f.mode != OpenMode::Input && f.mode != OpenMode::BinaryRead && f.mode != OpenMode::BinaryReadWrite)
+    raise(BadFileMode);
+  if (f.pos >= lof(number)) raise(InputPastEndOfFile);
+  std::string line;
+  std::array<char, 4096> buf;
+  for (;;) {
+    ssize_t r = ::pread(f.fd, buf.data(), buf.size(), f.pos);
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      raise(DeviceIOError);
+    }
+    if (r == 0) return line;
+    for (ssize_t i = 0; i < r; ++i) {
+      if (buf[i] == '\r') {
+        f.pos += i + 1;
+        char next = 0;
+        if (::pread(f.fd, &next, 1, f.pos) == 1 && next == '\n') f.pos += 1;
+        return line;
+      }
+      line += buf[i];
+    }
+    f.pos += r;
+  }
+}
+
+void printText(int number, std::string_view text) { putBytes(number, text.data(), text.size()); }
+
+void printLine(int number, std::string_view text) {
+  printText(number, text);
+  putBytes(number, "\r\n", 2);
+}
+
+std::vector<std::string> dirSearch(std::string_view pattern, Search what) {
+  std::vector<std::string> out;
+  if (pattern.empty()) return out;
+  SplitPattern sp = splitPattern(pattern);
+  std::string name = sp.name.empty() ? "*" : sp.name;
+  for (auto& e : listHost(sp.directory)) {
+    if (e.directory && what == Search::Files) continue;
+    if (wildcardMatch(name, e.name)) out.push_back(e.name);
+  }
+  return out;
+}
+
+std::vector<std::string> subdirectories(std::string_view directory) {
+  std::vector<std::string> out;
+  for (auto& e : listHost(directory))
+    if (e.directory) out.push_back(e.name);
+  return out;
+}
+
+bool directoryExists(std::string_view path) {
+  try {
+    std::error_code ec;
+    return fs::is_directory(drives().toHost(path), ec);
+  } catch (const Error&) {
+    return false;
+  }
+}
+
+void kill(std::string_view pattern) {
+  SplitPattern sp = splitPattern(pattern);
+  if (sp.name.empty()) raise(FileNotFound, toUtf8(pattern));
+  bool any = false;
+  for (auto& e : listHost(sp.directory)) {
+    if (e.directory || !wildcardMatch(sp.name, e.name)) continue;
+    if (::unlink(e.host.c_str()) != 0) raise(errno == EACCES || errno == EPERM || errno == EROFS ? PathFileAccessError : numberFromErrno(errno), e.host.string());
+    any = true;
+  }
+  if (!any) raise(FileNotFound, toUtf8(pattern));
+}
+
+void mkDir(std::string_view path) {
+  fs::path host = drives().toHost(path);
+  if (::mkdir(host.c_str(), 0777) != 0) {
+    if (errno == EEXIST) raise(PathFileAccessError, host.string());
+    if (errno == ENOENT || errno == ENOTDIR) raise(PathNotFound, host.string());
+    raise(errno == EACCES || errno == EROFS || errno == EPERM ? PathFileAccessError : numberFromErrno(errno), host.string());
+  }
+}
+
+void rmDir(std::string_view path) {
+  fs::path host = drives().toHost(path);
+  if (::rmdir(host.c_str()) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) raise(PathNotFound, host.string());
+    raise(PathFileAccessError, host.string());
+  }
+}
+
+void fileCopy(std::string_view from, std::string_view to) {
+  fs::path src = drives().toHost(from);
+  fs::path dst = drives().toHost(to);
+  int in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) raiseErrno(errno, src);
+  int out = ::open(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (out < 0) {
+    int err = errno;
+    ::close(in);
+    if (err == ENOENT) raise(PathNotFound, dst.string());
+    raise(err == EACCES || err == EROFS ? PathFileAccessError : numberFromErrno(err), dst.string());
+  }
+  std::array<char, 65536> buf;
+  for (;;) {
+    ssize_t r = ::read(in, buf.data(), buf.size());
+    if (r < 0 && errno == EINTR) continue;
+    if (r <= 0) {
+      int err = r < 0 ? errno : 0;
+      ::close(in);
+      ::close(out);
+      if (r < 0) raise(numberFromErrno(err), src.string());
+      return;
+    }
+    for (ssize_t done = 0; done < r;) {
+      ssize_t w = ::write(out, buf.data() + done, static_cast<size_t>(r - done));
+      if (w < 0 && errno == EINTR) continue;
+      if (w <= 0) {
+        int err = w < 0 ? errno : ENOSPC;
+        ::close(in);
+        ::close(out);
+        raise(numberFromErrno(err), dst.string());
+      }
+      done += w;
+    }
+  }
+}
+
+int64_t fileLen(std::string_view path) {
+  fs::path host = drives().toHost(path);
+  struct stat st{};
+  if (::stat(host.c_str(), &st) != 0) raiseErrno(errno, host);
+  if (S_ISDIR(st.st_mode)) raise(FileNotFound, host.string());
+  return st.st_size;
+}
+
+void name(std::string_view from, std::string_view to) {
+  fs::path src = drives().toHost(from);
+  fs::path dst = drives().toHost(to);
+  std::error_code ec;
+  if (!fs::exists(src, ec)) raise(FileNotFound, src.string());
+  if (fs::exists(dst, ec) && !fs::equivalent(src, dst, ec)) raise(FileAlreadyExists, dst.string());
+  if (::rename(src.c_str(), dst.c_str()) != 0) raise(errno == EXDEV ? RenameAcrossDrives : PathFileAccessError, dst.string());
+}
+
+void replaceFile(std::string_view from, std::string_view to) {
+  fs::path src = drives().toHost(from);
+  fs::path dst = drives().toHost(to);
+  if (::rename(src.c_str(), dst.c_str()) != 0) raiseErrno(errno, src);
+}
+
+}  // namespace win

@@ -1,0 +1,65 @@
+#pragma once
+// Numbered open files and the directory operations of the system's file layer, on Windows paths.
+// Positions of open files count from 1, as the system's file layer does.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace win {
+
+enum class OpenMode {
+  BinaryRead,       // existing file, read only; never creates a file
+  BinaryReadWrite,  // created when missing
+  Input,            // text input of an existing file
+  Output,           // text output, created or emptied
+  Append,           // text output at the end, created when missing
+};
+
+int freeFile();  // lowest number not in use, 1 to 255; error 67 when none is left
+void openFile(int number, std::string_view path, OpenMode mode);
+void closeFile(int number);  // a number that is not open is no error
+void closeAllFiles();
+bool isOpen(int number);
+
+// Reads up to n bytes at the current position and advances the position by n. Reading past the end is
+// no error: the result tells how many bytes were there (the rest of buf is zeroed).
+size_t getBytes(int number, void* buf, size_t n);
+int32_t getLong(int number);  // 32-bit little-endian; missing bytes read as 0
+void putBytes(int number, const void* buf, size_t n);
+void putLong(int number, int32_t value);
+
+int64_t seek(int number);                // current position, 1-based
+void seek(int number, int64_t position);  // 1-based; error 63 below 1
+int64_t lof(int number);                 // length in bytes
+bool eof(int number);
+
+// A line ends at CR or CR LF (a bare LF belongs to the line); error 62 at the end of the file.
+std::string lineInput(int number);
+void printText(int number, std::string_view text);  // as it stands
+void printLine(int number, std::string_view text);  // followed by CR LF
+
+// Directory search: names (without directory) of the entries matching the last component of the
+// pattern ("*" and "?", without regard to case); a pattern ending in a separator lists the whole
+// directory, as the system's search does. Normal files only, or directories as well. Hidden entries
+// (host names starting with ".") are never found. Sorted without regard to case. A directory that
+// does not exist gives no names; a drive that is not ready is an error.
+enum class Search { Files, FilesAndDirectories };
+std::vector<std::string> dirSearch(std::string_view pattern, Search what = Search::Files);
+std::vector<std::string> subdirectories(std::string_view directory);  // sorted, hidden ones left out
+bool directoryExists(std::string_view path);
+
+void kill(std::string_view pattern);  // deletes matching normal files; error 53 when none matches
+void mkDir(std::string_view path);    // one level; error 75 when it exists, 76 when the parent is missing
+void rmDir(std::string_view path);    // error 75 when not empty, 76 when missing
+void fileCopy(std::string_view from, std::string_view to);
+int64_t fileLen(std::string_view path);
+void name(std::string_view from, std::string_view to);         // rename; error 58 when the target exists
+void replaceFile(std::string_view from, std::string_view to);  // rename over an existing target
+
+// "*" any run of characters, "?" any one character, without regard to case; "*.*" also matches names
+// without a dot, and a pattern ending in "." matches names without an extension.
+bool wildcardMatch(std::string_view pattern, std::string_view name);
+
+}  // namespace win

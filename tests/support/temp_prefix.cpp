@@ -1,0 +1,46 @@
+#include "temp_prefix.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "platform/files.h"
+
+namespace fs = std::filesystem;
+
+namespace testing_support {
+
+TempPrefix::TempPrefix(win::PrefixOptions options) {
+  std::string tmpl = (fs::temp_directory_path() / "vm-test-XXXXXX").string();
+  if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
+  root_ = tmpl;
+  win::closeAllFiles();
+  win::drives().usePrefix(root_, options);
+}
+
+TempPrefix::~TempPrefix() {
+  win::closeAllFiles();
+  std::error_code ec;
+  fs::remove_all(root_, ec);
+}
+
+fs::path TempPrefix::mapDrive(char letter, const std::string& folderName) {
+  fs::path folder = root_ / folderName;
+  fs::create_directories(folder);
+  win::drives().map(letter, folder);
+  return folder;
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+  fs::create_directories(path.parent_path());
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace testing_support

@@ -1,0 +1,31 @@
+#pragma once
+// A prefix of its own for one test: drive C: and the Windows folders in a fresh temporary folder,
+// removed again when the test ends. The user's prefix is never touched.
+#include <filesystem>
+#include <string>
+
+#include "platform/drives.h"
+
+namespace testing_support {
+
+class TempPrefix {
+ public:
+  explicit TempPrefix(win::PrefixOptions options = {});
+  ~TempPrefix();
+  TempPrefix(const TempPrefix&) = delete;
+  TempPrefix& operator=(const TempPrefix&) = delete;
+
+  const std::filesystem::path& root() const { return root_; }
+  std::filesystem::path driveC() const { return root_ / "drive_c"; }
+  // A fresh host folder inside the prefix, mapped as the given drive letter.
+  std::filesystem::path mapDrive(char letter, const std::string& folderName);
+
+ private:
+  std::filesystem::path root_;
+};
+
+// Writes bytes to a host file, creating its folders.
+void writeFile(const std::filesystem::path& path, const std::string& bytes);
+std::string readFile(const std::filesystem::path& path);
+
+}  // namespace testing_support
