@@ -1,0 +1,28 @@
+#pragma once
+// Text, path and file helpers that every part of both programs builds on.
+// Texts are 8-bit Windows-1252 strings; file numbers are those of platform/files.h.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Text routines. "In place" ones change the caller's variable.
+void CutLeft(std::string& text, int n);   // drops the first n characters; all when not longer than n
+void CutRight(std::string& text, int n);  // drops the last n characters; all when not longer than n
+void TrimBlanks(std::string& text);       // blanks and NULs at both ends
+int InStrPos(std::string_view needle, std::string_view text);  // 1-based, 0 when absent
+bool IsValue(std::string_view text);      // false for empty text and "n/a", after trimming blanks and NULs
+std::string UpperCaseAscii(std::string_view text);
+std::string AddPathSeparator(std::string_view path);
+void SplitPath(std::string_view path, std::string& directory, std::string& fileName);
+void SplitFileName(std::string_view name, std::string& base, std::string& extension);
+std::string ChangeExtension(std::string_view name, std::string_view extension);
+bool ReplaceVariable(std::string& text, std::string_view searched, std::string_view replacement);
+int BoolToInt(bool flag);
+
+// File routines.
+bool FileExists(std::string_view path);
+void KillFile(std::string_view path);
+void SeekTo(int fileNumber, int64_t offset);  // 0-based offset
+void ReadFixedString(int fileNumber, std::string& text, int width);
+int32_t getfreespace(std::string_view path);
+std::string FormatThousands(int64_t number);

@@ -1,0 +1,23 @@
+#pragma once
+// Settings files: single keys through the system's profile functions, list sections line by line.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+std::string GetIniString(std::string_view directory, std::string_view fileName, std::string_view section,
+                         std::string_view key);
+void WriteIniString(std::string_view directory, std::string_view fileName, std::string_view section,
+                    std::string_view key, std::string_view value);
+std::string getlinefrominifile(std::string_view directory, std::string_view fileName, std::string_view section,
+                               int32_t n);
+// Passes a failure to read an existing file on to the caller (as win::Error).
+int32_t CountIniSectionLines(std::string_view directory, std::string_view fileName, std::string_view section);
+
+// Sixteen fields, numbered 1 to 16 as the list lines count them.
+struct FieldList {
+  std::array<std::string, 16> slots;
+  std::string& operator[](int i) { return slots.at(static_cast<size_t>(i - 1)); }
+  const std::string& operator[](int i) const { return slots.at(static_cast<size_t>(i - 1)); }
+};
+void SplitCommaList(std::string line, FieldList& fields);
