@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "platform/error.h"
+#include "platform/files.h"
+#include "support/temp_prefix.h"
+
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+namespace {
+
+int errorOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const win::Error& e) {
+    return e.number();
+  }
+  return 0;
+}
+
+}  // namespace
+
+TEST(Files, BinaryReadReadsLittleEndianAndPastTheEndYieldsNothing) {
+  TempPrefix prefix;
+  writeFile(prefix.driveC() / "a.bin", std::string("\x01\x02\x03\x04\xFF\xFF\xFF\xFF\x07", 9));
+  int f = win::freeFile();
+  win::openFile(f, "C:\\A.BIN", win::OpenMode::BinaryRead);
+  EXPECT_EQ(win::freeFile(), f + 1);
+  EXPECT_EQ(win::seek(f), 1);
+  EXPECT_EQ(win::getLong(f), 0x04030201);
+  EXPECT_EQ(win::getLong(f), -1);
+  EXPECT_EQ(win::seek(f), 9);
+  EXPECT_FALSE(win::eof(f));
+  char buf[4] = {'x', 'x', 'x', 'x'};
+  EXPECT_EQ(win::getBytes(f, buf, 4), 1u);
+  EXPECT_EQ(std::string(buf, 4), std::string("\x07\0\0\0", 4));
+  EXPECT_TRUE(win::eof(f));
+  EXPECT_EQ(win::getBytes(f, buf, 4), 0u);
+  EXPECT_EQ(win::lof(f), 9);
+  win::seek(f, 5);
+  EXPECT_EQ(win::getLong(f), -1);
+  win::closeFile(f);
+  EXPECT_FALSE(win::isOpen(f));
+  win::closeFile(f);  // closing again is harmless
+}
+
+TEST(Files, ReadingNeverCreatesAFile) {
+  TempPrefix prefix;
+  EXPECT_EQ(errorOf([] { win::openFile(1, "C:\\missing.mve", win::OpenMode::BinaryRead); }), win::FileNotFound);
+  EXPECT_EQ(errorOf([] { win::openFile(1, "C:\\nodir\\x.mve", win::OpenMode::BinaryRead); }), win::PathNotFound);
+  EXPECT_EQ(errorOf([] { win::openFile(1, "C:\\missing.ini", win::OpenMode::Input); }), win::FileNotFound);
+  EXPECT_FALSE(fs::exists(prefix.driveC() / "missing.mve"));
+  EXPECT_FALSE(fs::exists(prefix.driveC() / "missing.ini"));
+  EXPECT_FALSE(win::isOpen(1));
+}
+
+TEST(Files, WritesAndOpenErrors) {
+  TempPrefix prefix;
+  win::openFile(3, "C:\\out.bin", win::OpenMode::BinaryReadWrite);
+  win::putLong(3, 0x11223344);
+  win::putBytes(3, "ab", 2);
+  EXPECT_EQ(errorOf([] { win::openFile(3, "C:\\other.bin", win::OpenMode::Output); }), win::FileAlreadyOpen);
+  win::closeAllFiles();
+  EXPECT_EQ(readFile(prefix.driveC() / "out.bin"), std::string("\x44\x33\x22\x11" "ab", 6));
+
+  win::openFile(1, "C:\\out.bin", win::OpenMode::BinaryRead);
+  EXPECT_EQ(errorOf([] { win::putBytes(1, "x", 1); }), win::PathFileAccessError);
+  win::closeFile(1);
+  EXPECT_EQ(errorOf([] { win::getLong(9); }), win::BadFileNameOrNumber);
+  EXPECT_EQ(errorOf([] { win::openFile(1, "C:\\WINDOWS", win::OpenMode::BinaryRead); }), win::PathFileAccessError);
+}
+
+TEST(Files, OutputTruncatesAndAppendAddsAtTheEnd) {
+  TempPrefix prefix;
+  writeFile(prefix.driveC() / "t.txt", "old contents");
+  win::openFile(1, "C:\\T.TXT", win::OpenMode::Output);
+  win::printLine(1, "one");
+  win::closeFile(1);
+  win::openFile(1, "C:\\T.TXT", win::OpenMode::Append);
+  win::printText(1, "two");
+  win::closeFile(1);
+  EXPECT_EQ(readFile(prefix.driveC() / "t.txt"), "one\r\ntwo");
+}
+
+TEST(Files, LineInputEndsLinesAtCrOrCrLfOnly) {
+  TempPrefix prefix;
+  writeFile(prefix.driveC() / "l.txt", "a\r\nb\rc\nd\r\n\r\ne");
+  win::openFile(1, "C:\\l.txt", win::OpenMode::Input);
+  std::vector<std::string> lines;
+  while (!win::eof(1)) lines.push_back(win::lineInput(1));
+  EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c\nd", "", "e"}));
+  EXPECT_EQ(errorOf([] { win::lineInput(1); }), win::InputPastEndOfFile);
+}
+
+TEST(Files, WildcardsMatchWithoutRegardToCaseAndWithoutShortNames) {
+  struct Case {
+    const char* pattern;
+    const char* name;
+    bool match;
+  } cases[] = {
+      {"*.ini", "VYST.INI", true},  {"*.ini", "a.init", false}, {"*.MVE", "intro.mve", true},
+      {"*.*", "README", true},      {"*.", "README", true},     {"*.", "a.b", false},
+      {"a?c.txt", "abc.TXT", true}, {"a?c.txt", "ac.txt", false}, {"*", "x", true},
+      {"test.ini", "TEST.INI", true}, {"*.mv?", "x.mvl", true}, {"x*.*", "y.txt", false},
+  };
+  for (auto& c : cases) EXPECT_EQ(win::wildcardMatch(c.pattern, c.name), c.match) << c.pattern << " " << c.name;
+}
+
+TEST(Files, DirSearchListsNormalFilesInAStableOrder) {
+  TempPrefix prefix;
+  fs::path d = prefix.mapDrive('D', "cd");
+  writeFile(d / "b.MVL", "");
+  writeFile(d / "A.mvl", "");
+  writeFile(d / "c.mve", "");
+  writeFile(d / ".hidden.mvl", "");
+  writeFile(d / "bad?.mvl", "");
+  fs::create_directories(d / "dir.mvl");
+  EXPECT_EQ(win::dirSearch("D:\\*.mvl"), (std::vector<std::string>{"A.mvl", "b.MVL"}));
+  EXPECT_EQ(win::dirSearch("D:\\*.mvl", win::Search::FilesAndDirectories),
+            (std::vector<std::string>{"A.mvl", "b.MVL", "dir.mvl"}));
+  EXPECT_EQ(win::dirSearch("D:\\C.MVE"), (std::vector<std::string>{"c.mve"}));
+  EXPECT_EQ(win::dirSearch("D:\\nodir\\*"), std::vector<std::string>{});
+  EXPECT_EQ(win::subdirectories("D:\\"), (std::vector<std::string>{"dir.mvl"}));
+  EXPECT_EQ(errorOf([] { win::dirSearch("Q:\\*"); }), win::DeviceUnavailable);
+}
+
+TEST(Files, DirectoryOperationsAndTheirErrors) {
+  TempPrefix prefix;
+  win::mkDir("C:\\GAMES");
+  EXPECT_TRUE(fs::is_directory(prefix.driveC() / "GAMES"));
+  EXPECT_EQ(errorOf([] { win::mkDir("C:\\games"); }), win::PathFileAccessError);
+  EXPECT_EQ(errorOf([] { win::mkDir("C:\\no\\such"); }), win::PathNotFound);
+  writeFile(prefix.driveC() / "GAMES" / "x.ini", "1");
+  EXPECT_EQ(errorOf([] { win::rmDir("C:\\games"); }), win::PathFileAccessError);
+  EXPECT_EQ(win::fileLen("C:\\games\\X.INI"), 1);
+  EXPECT_EQ(errorOf([] { win::fileLen("C:\\games\\none"); }), win::FileNotFound);
+
+  win::fileCopy("C:\\games\\x.ini", "C:\\games\\y.ini");
+  EXPECT_EQ(readFile(prefix.driveC() / "GAMES" / "y.ini"), "1");
+  EXPECT_EQ(errorOf([] { win::name("C:\\games\\x.ini", "C:\\games\\Y.INI"); }), win::FileAlreadyExists);
+  win::name("C:\\games\\x.ini", "C:\\games\\z.ini");
+  writeFile(prefix.driveC() / "GAMES" / "new.tmp", "2");
+  win::replaceFile("C:\\games\\new.tmp", "C:\\games\\z.ini");
+  EXPECT_EQ(readFile(prefix.driveC() / "GAMES" / "z.ini"), "2");
+
+  win::kill("C:\\games\\*.INI");
+  EXPECT_TRUE(fs::is_empty(prefix.driveC() / "GAMES"));
+  EXPECT_EQ(errorOf([] { win::kill("C:\\games\\*.ini"); }), win::FileNotFound);
+  win::rmDir("C:\\games");
+  EXPECT_EQ(errorOf([] { win::rmDir("C:\\games"); }), win::PathNotFound);
+}
+
+TEST(Files, FreeFileSkipsNumbersInUse) {
+  TempPrefix prefix;
+  writeFile(prefix.driveC() / "a", "");
+  win::openFile(1, "C:\\a", win::OpenMode::BinaryRead);
+  win::openFile(2, "C:\\a", win::OpenMode::BinaryRead);
+  win::closeFile(1);
+  EXPECT_EQ(win::freeFile(), 1);
+  win::openFile(1, "C:\\a", win::OpenMode::BinaryRead);
+  EXPECT_EQ(win::freeFile(), 3);
+}

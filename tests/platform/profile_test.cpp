@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/profile.h"
+#include "support/temp_prefix.h"
+
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* kFixture =
+    "; family settings\r\n"
+    "[General]\r\n"
+    "  Vyst3-Installer = qrw32.exe  \r\n"
+    "[Moduls_Dirs]\r\n"
+    "TOVRIK32=C:\\VM\\TOVRIK32\\\r\n"
+    "tovrik32=second\r\n"
+    "Empty=\r\n"
+    "\r\n"
+    "[ moduls_versions ]\r\n"
+    "TOVRIK32=1.0\r\n";
+
+std::string get(const char* section, const char* key, const char* file = "C:\\VM\\vyst.ini", size_t size = 512) {
+  return win::getPrivateProfileString(section, key, "$", size, file);
+}
+
+}  // namespace
+
+TEST(Profile, ReadsKeysWithoutRegardToCaseAndTrimsBlanks) {
+  TempPrefix prefix;
+  writeFile(prefix.driveC() / "VM" / "vyst.ini", kFixture);
+  EXPECT_EQ(get("general", "VYST3-INSTALLER"), "qrw32.exe");
+  EXPECT_EQ(get("Moduls_Dirs", "Tovrik32"), "C:\\VM\\TOVRIK32\\");  // the first matching key
+  EXPECT_EQ(get("Moduls_Dirs", "Empty"), "");
+  EXPECT_EQ(get("Moduls_Versions", "TOVRIK32"), "1.0");  // blanks inside the brackets trimmed
+  EXPECT_EQ(get("Moduls_Dirs", "Missing"), "$");
+  EXPECT_EQ(get("Missing", "TOVRIK32"), "$");
+  EXPECT_EQ(get("General", "Vyst3-Installer", "C:\\VM\\none.ini"), "$");
+  EXPECT_EQ(get("Moduls_Dirs", "TOVRIK32", "C:\\VM\\vyst.ini", 6), "C:\\VM");  // cut to the buffer
+}
+
+TEST(Profile, ReadsValuesOfAnyLength) {
+  TempPrefix prefix;
+  writeFile(prefix.driveC() / "long.ini", "[S]\r\nK=" + std::string(600, 'x') + "\r\n");
+  EXPECT_EQ(get("S", "K", "C:\\long.ini").size(), 511u);
+}
+
+TEST(Profile, BareFileNameLivesInTheWindowsDirectory) {
+  TempPrefix prefix;
+  EXPECT_TRUE(win::writePrivateProfileString("S", "K", "v", "bare.ini"));
+  EXPECT_EQ(readFile(prefix.driveC() / "WINDOWS" / "bare.ini"), "[S]\r\nK=v\r\n");
+  EXPECT_EQ(get("S", "K", "bare.ini"), "v");
+}
+
+TEST(Profile, WriteReplacesTheFirstKeyInPlaceAndKeepsEveryOtherByte) {
+  TempPrefix prefix;
+  fs::path f = prefix.driveC() / "VM" / "vyst.ini";
+  writeFile(f, kFixture);
+  EXPECT_TRUE(win::writePrivateProfileString("MODULS_DIRS", "Tovrik32", "D:\\NEW", "C:\\VM\\vyst.ini"));
+  std::string expected = kFixture;
+  const std::string old = "TOVRIK32=C:\\VM\\TOVRIK32\\";
+  expected.replace(expected.find(old), old.size(), "Tovrik32=D:\\NEW");
+  EXPECT_EQ(readFile(f), expected);
+}
+
+TEST(Profile, WriteAddsKeysAndSectionsWithCrLf) {
+  TempPrefix prefix;
+  fs::path f = prefix.driveC() / "t.ini";
+  writeFile(f, "[A]\nx=1\n\n[B]\ny=2");  // LF-only lines and no final line end stay as they are
+  EXPECT_TRUE(win::writePrivateProfileString("A", "z", "3", "C:\\t.ini"));
+  EXPECT_TRUE(win::writePrivateProfileString("B", "w", "", "C:\\t.ini"));
+  EXPECT_TRUE(win::writePrivateProfileString("New", "k", "v", "C:\\t.ini"));
+  EXPECT_EQ(readFile(f), "[A]\nx=1\nz=3\r\n\n[B]\ny=2\r\nw=\r\n[New]\r\nk=v\r\n");
+}
+
+TEST(Profile, WriteNeverCreatesDirectoriesNorDeletes) {
+  TempPrefix prefix;
+  EXPECT_FALSE(win::writePrivateProfileString("S", "K", "v", "C:\\nodir\\t.ini"));
+  EXPECT_FALSE(fs::exists(prefix.driveC() / "nodir"));
+  writeFile(prefix.driveC() / "t.ini", "[S]\r\nK=v\r\n");
+  EXPECT_FALSE(win::writePrivateProfileString("S", "", "x", "C:\\t.ini"));
+  EXPECT_FALSE(win::writePrivateProfileString("", "K", "x", "C:\\t.ini"));
+  EXPECT_TRUE(win::writePrivateProfileString("S", "K", "", "C:\\t.ini"));
+  EXPECT_EQ(readFile(prefix.driveC() / "t.ini"), "[S]\r\nK=\r\n");
+}
+
+TEST(Profile, FailedWriteLeavesTheFileAsItWas) {
+  TempPrefix prefix;
+  fs::path d = prefix.driveC() / "ro";
+  writeFile(d / "t.ini", "[S]\r\nK=v\r\n");
+  // A folder in place of the temporary file makes the write fail half-way.
+  fs::create_directories(d / ".t.ini.new");
+  writeFile(d / ".t.ini.new" / "x", "");
+  EXPECT_FALSE(win::writePrivateProfileString("S", "K", "new", "C:\\ro\\t.ini"));
+  EXPECT_EQ(readFile(d / "t.ini"), "[S]\r\nK=v\r\n");
+}
