@@ -11,19 +11,6 @@
 using namespace testing_support;
 namespace fs = std::filesystem;
 
-namespace {
-
-int errorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const win::Error& e) {
-    return e.number();
-  }
-  return 0;
-}
-
-}  // namespace
-
 TEST(Drives, NewPrefixHasTheWindowsFoldersFontsAndDefaultMap) {
   TempPrefix prefix;
   for (const char* dir : {"WINDOWS/SYSTEM", "WINDOWS/FONTS", "WINDOWS/Start Menu/Programs"})
@@ -86,13 +73,13 @@ TEST(Drives, WindowsOnlyNamesAndCodePageAreConvertedForTheHost) {
 
 TEST(Drives, ForbiddenNamesAndUnreadyDrivesAreErrors) {
   TempPrefix prefix;
-  EXPECT_EQ(errorOf([] { win::drives().fullPath("C:\\a*b"); }), win::BadFileNameOrNumber);
-  EXPECT_EQ(errorOf([] { win::drives().fullPath("C:\\a\"b"); }), win::BadFileNameOrNumber);
-  EXPECT_EQ(errorOf([] { win::drives().fullPath("Q:\\x"); }), win::DeviceUnavailable);
-  EXPECT_EQ(errorOf([] { win::drives().setCurrentDrive('Q'); }), win::DeviceUnavailable);
+  EXPECT_EQ(errorNumberOf([] { win::drives().fullPath("C:\\a*b"); }), win::BadFileNameOrNumber);
+  EXPECT_EQ(errorNumberOf([] { win::drives().fullPath("C:\\a\"b"); }), win::BadFileNameOrNumber);
+  EXPECT_EQ(errorNumberOf([] { win::drives().fullPath("Q:\\x"); }), win::DeviceUnavailable);
+  EXPECT_EQ(errorNumberOf([] { win::drives().setCurrentDrive('Q'); }), win::DeviceUnavailable);
   win::drives().map('E', prefix.root() / "no-medium");
-  EXPECT_EQ(errorOf([] { win::drives().toHost("E:\\x"); }), win::DiskNotReady);
-  EXPECT_EQ(errorOf([] { win::drives().changeDirectory("C:\\missing"); }), win::PathNotFound);
+  EXPECT_EQ(errorNumberOf([] { win::drives().toHost("E:\\x"); }), win::DiskNotReady);
+  EXPECT_EQ(errorNumberOf([] { win::drives().changeDirectory("C:\\missing"); }), win::PathNotFound);
 }
 
 TEST(Drives, HostPathsGetTheirWindowsNameThroughTheClosestDrive) {

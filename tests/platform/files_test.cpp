@@ -10,19 +10,6 @@
 using namespace testing_support;
 namespace fs = std::filesystem;
 
-namespace {
-
-int errorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const win::Error& e) {
-    return e.number();
-  }
-  return 0;
-}
-
-}  // namespace
-
 TEST(Files, BinaryReadReadsLittleEndianAndPastTheEndYieldsNothing) {
   TempPrefix prefix;
   writeFile(prefix.driveC() / "a.bin", std::string("\x01\x02\x03\x04\xFF\xFF\xFF\xFF\x07", 9));
@@ -49,9 +36,9 @@ TEST(Files, BinaryReadReadsLittleEndianAndPastTheEndYieldsNothing) {
 
 TEST(Files, ReadingNeverCreatesAFile) {
   TempPrefix prefix;
-  EXPECT_EQ(errorOf([] { win::openFile(1, "C:\\missing.mve", win::OpenMode::BinaryRead); }), win::FileNotFound);
-  EXPECT_EQ(errorOf([] { win::openFile(1, "C:\\nodir\\x.mve", win::OpenMode::BinaryRead); }), win::PathNotFound);
-  EXPECT_EQ(errorOf([] { win::openFile(1, "C:\\missing.ini", win::OpenMode::Input); }), win::FileNotFound);
+  EXPECT_EQ(errorNumberOf([] { win::openFile(1, "C:\\missing.mve", win::OpenMode::BinaryRead); }), win::FileNotFound);
+  EXPECT_EQ(errorNumberOf([] { win::openFile(1, "C:\\nodir\\x.mve", win::OpenMode::BinaryRead); }), win::PathNotFound);
+  EXPECT_EQ(errorNumberOf([] { win::openFile(1, "C:\\missing.ini", win::OpenMode::Input); }), win::FileNotFound);
   EXPECT_FALSE(fs::exists(prefix.driveC() / "missing.mve"));
   EXPECT_FALSE(fs::exists(prefix.driveC() / "missing.ini"));
   EXPECT_FALSE(win::isOpen(1));
@@ -62,15 +49,15 @@ TEST(Files, WritesAndOpenErrors) {
   win::openFile(3, "C:\\out.bin", win::OpenMode::BinaryReadWrite);
   win::putLong(3, 0x11223344);
   win::putBytes(3, "ab", 2);
-  EXPECT_EQ(errorOf([] { win::openFile(3, "C:\\other.bin", win::OpenMode::Output); }), win::FileAlreadyOpen);
+  EXPECT_EQ(errorNumberOf([] { win::openFile(3, "C:\\other.bin", win::OpenMode::Output); }), win::FileAlreadyOpen);
   win::closeAllFiles();
   EXPECT_EQ(readFile(prefix.driveC() / "out.bin"), std::string("\x44\x33\x22\x11" "ab", 6));
 
   win::openFile(1, "C:\\out.bin", win::OpenMode::BinaryRead);
-  EXPECT_EQ(errorOf([] { win::putBytes(1, "x", 1); }), win::PathFileAccessError);
+  EXPECT_EQ(errorNumberOf([] { win::putBytes(1, "x", 1); }), win::PathFileAccessError);
   win::closeFile(1);
-  EXPECT_EQ(errorOf([] { win::getLong(9); }), win::BadFileNameOrNumber);
-  EXPECT_EQ(errorOf([] { win::openFile(1, "C:\\WINDOWS", win::OpenMode::BinaryRead); }), win::PathFileAccessError);
+  EXPECT_EQ(errorNumberOf([] { win::getLong(9); }), win::BadFileNameOrNumber);
+  EXPECT_EQ(errorNumberOf([] { win::openFile(1, "C:\\WINDOWS", win::OpenMode::BinaryRead); }), win::PathFileAccessError);
 }
 
 TEST(Files, OutputTruncatesAndAppendAddsAtTheEnd) {
@@ -92,7 +79,7 @@ TEST(Files, LineInputEndsLinesAtCrOrCrLfOnly) {
   std::vector<std::string> lines;
   while (!win::eof(1)) lines.push_back(win::lineInput(1));
   EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c\nd", "", "e"}));
-  EXPECT_EQ(errorOf([] { win::lineInput(1); }), win::InputPastEndOfFile);
+  EXPECT_EQ(errorNumberOf([] { win::lineInput(1); }), win::InputPastEndOfFile);
 }
 
 TEST(Files, WildcardsMatchWithoutRegardToCaseAndWithoutShortNames) {
@@ -124,23 +111,23 @@ TEST(Files, DirSearchListsNormalFilesInAStableOrder) {
   EXPECT_EQ(win::dirSearch("D:\\C.MVE"), (std::vector<std::string>{"c.mve"}));
   EXPECT_EQ(win::dirSearch("D:\\nodir\\*"), std::vector<std::string>{});
   EXPECT_EQ(win::subdirectories("D:\\"), (std::vector<std::string>{"dir.mvl"}));
-  EXPECT_EQ(errorOf([] { win::dirSearch("Q:\\*"); }), win::DeviceUnavailable);
+  EXPECT_EQ(errorNumberOf([] { win::dirSearch("Q:\\*"); }), win::DeviceUnavailable);
 }
 
 TEST(Files, DirectoryOperationsAndTheirErrors) {
   TempPrefix prefix;
   win::mkDir("C:\\GAMES");
   EXPECT_TRUE(fs::is_directory(prefix.driveC() / "GAMES"));
-  EXPECT_EQ(errorOf([] { win::mkDir("C:\\games"); }), win::PathFileAccessError);
-  EXPECT_EQ(errorOf([] { win::mkDir("C:\\no\\such"); }), win::PathNotFound);
+  EXPECT_EQ(errorNumberOf([] { win::mkDir("C:\\games"); }), win::PathFileAccessError);
+  EXPECT_EQ(errorNumberOf([] { win::mkDir("C:\\no\\such"); }), win::PathNotFound);
   writeFile(prefix.driveC() / "GAMES" / "x.ini", "1");
-  EXPECT_EQ(errorOf([] { win::rmDir("C:\\games"); }), win::PathFileAccessError);
+  EXPECT_EQ(errorNumberOf([] { win::rmDir("C:\\games"); }), win::PathFileAccessError);
   EXPECT_EQ(win::fileLen("C:\\games\\X.INI"), 1);
-  EXPECT_EQ(errorOf([] { win::fileLen("C:\\games\\none"); }), win::FileNotFound);
+  EXPECT_EQ(errorNumberOf([] { win::fileLen("C:\\games\\none"); }), win::FileNotFound);
 
   win::fileCopy("C:\\games\\x.ini", "C:\\games\\y.ini");
   EXPECT_EQ(readFile(prefix.driveC() / "GAMES" / "y.ini"), "1");
-  EXPECT_EQ(errorOf([] { win::name("C:\\games\\x.ini", "C:\\games\\Y.INI"); }), win::FileAlreadyExists);
+  EXPECT_EQ(errorNumberOf([] { win::name("C:\\games\\x.ini", "C:\\games\\Y.INI"); }), win::FileAlreadyExists);
   win::name("C:\\games\\x.ini", "C:\\games\\z.ini");
   writeFile(prefix.driveC() / "GAMES" / "new.tmp", "2");
   win::replaceFile("C:\\games\\new.tmp", "C:\\games\\z.ini");
@@ -148,9 +135,9 @@ TEST(Files, DirectoryOperationsAndTheirErrors) {
 
   win::kill("C:\\games\\*.INI");
   EXPECT_TRUE(fs::is_empty(prefix.driveC() / "GAMES"));
-  EXPECT_EQ(errorOf([] { win::kill("C:\\games\\*.ini"); }), win::FileNotFound);
+  EXPECT_EQ(errorNumberOf([] { win::kill("C:\\games\\*.ini"); }), win::FileNotFound);
   win::rmDir("C:\\games");
-  EXPECT_EQ(errorOf([] { win::rmDir("C:\\games"); }), win::PathNotFound);
+  EXPECT_EQ(errorNumberOf([] { win::rmDir("C:\\games"); }), win::PathNotFound);
 }
 
 TEST(Files, FreeFileSkipsNumbersInUse) {

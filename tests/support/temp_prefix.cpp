@@ -5,6 +5,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "platform/error.h"
 #include "platform/files.h"
 
 namespace fs = std::filesystem;
@@ -41,6 +42,15 @@ void writeFile(const fs::path& path, const std::string& bytes) {
 std::string readFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+int errorNumberOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const win::Error& e) {
+    return e.number();
+  }
+  return 0;
 }
 
 }  // namespace testing_support

@@ -2,6 +2,7 @@
 // A prefix of its own for one test: drive C: and the Windows folders in a fresh temporary folder,
 // removed again when the test ends. The user's prefix is never touched.
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "platform/drives.h"
@@ -27,5 +28,8 @@ class TempPrefix {
 // Writes bytes to a host file, creating its folders.
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
 std::string readFile(const std::filesystem::path& path);
+
+// The number of the platform error that the call raises, or 0 when it raises none.
+int errorNumberOf(const std::function<void()>& call);
 
 }  // namespace testing_support
