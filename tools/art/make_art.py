@@ -573,6 +573,7 @@ def pixel_icon(rows, name):
         for x, ch in enumerate(row):
             img.putpixel((x, y), PAL[ch])
     img.save(out("help", "data", name))
+    img.save(out("help", "manual", "img", name))  # the manual's own page on the topic window shows them
 
 
 def main():
