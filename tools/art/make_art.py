@@ -235,7 +235,9 @@ def splash_picture():
 
 def badge():
     W = 53 * S
-    img = Image.new("RGB", (W, W), (255, 255, 255))
+    # the badge lies over the top right corner of the splash picture: take that corner as its background
+    splash = Image.open(out("extract", "data", "Tovrik32.jpg")).convert("RGB")
+    img = splash.crop((368 - 53, 0, 368, 53)).resize((W, W), Image.BICUBIC)
     d = ImageDraw.Draw(img)
     c = W / 2
     r = W / 2 - S_(1)
