@@ -87,6 +87,24 @@ TEST_F(FormTest, TheCompanionsLoadGivesItsOuterWidthAndTheScreenIsMeasuredInTwip
   EXPECT_EQ(demo::helpCompanion.window()->geometry().topLeft(), QPoint(411 + 3, 200 + 3 + 19));
 }
 
+TEST_F(FormTest, ResizeFiresForTheProgramsSizeChangesAndTheFirstShowButNotForTheDesign) {
+  demo::helpCompanion.load();  // its load sets the width it has already: no Resize
+  EXPECT_TRUE(demo::helpCompanion.resizes.empty());
+  demo::helpCompanion.setHeight(600);
+  demo::helpCompanion.setLeft(100);  // a move alone is no resize
+  demo::helpCompanion.show();
+  demo::helpCompanion.show();
+  EXPECT_EQ(demo::helpCompanion.resizes, (std::vector<double>{600, 600}));
+  EXPECT_EQ(demo::helpCompanion.window()->height(), 40 - 3 - 3 - 19);
+}
+
+TEST_F(FormTest, ShowingAFormMakesItActive) {
+  demo::helpCompanion.show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), demo::helpCompanion.window());
+  EXPECT_EQ(demo::helpCompanion.activations, 1);
+}
+
 TEST_F(FormTest, ACentredFormStartsInTheMiddleOfTheScreen) {
   demo::page.load();
   EXPECT_EQ(demo::page.left(), std::round((12000 - demo::page.width()) / 2));
