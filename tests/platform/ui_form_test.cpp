@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "demo_forms.h"
 #include "support/ui_driver.h"
@@ -299,6 +300,21 @@ TEST_F(FormTest, ThePageLooksLikeADialogInTahoma) {
   QImage shot(QString::fromStdString(file.string()));
   EXPECT_EQ(shot.size(), QSize(547, 364));
   EXPECT_EQ(QFontInfo(demo::page.label1.widget()->font()).family(), "Tahoma");
+}
+
+// Without a test hook, in a process of its own: the real start-up and event loop.
+TEST(ProgramTest, TheEventLoopEndsWhenTheLastFormIsUnloaded) {
+  testing_support::TempPrefix prefix;
+  int argc = 1;
+  char name[] = "demo";
+  char* argv[] = {name, nullptr};
+  int status = ui::runProgram(argc, argv, [] {
+    demo::helpCompanion.show();
+    QTimer::singleShot(0, [] { ui::dispatch([] { demo::helpCompanion.unload(); }); });
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(demo::helpCompanion.unloads, 1);
+  EXPECT_FALSE(demo::helpCompanion.isLoaded());
 }
 
 }  // namespace
