@@ -6,6 +6,8 @@
 #include <vector>
 
 #include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTimer>
 
 #include "platform/error.h"
@@ -126,9 +128,14 @@ void dispatch(const std::function<void()>& handler) noexcept {
   }
 }
 
+void applyClassicLook() {
+  if (QStyle* style = QStyleFactory::create("Windows")) QApplication::setStyle(style);
+}
+
 int runProgram(int argc, char** argv, const std::function<void()>& startProcedure) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  applyClassicLook();
   win::initApplication(argc, argv);
   win::setDesktop(makeDesktop());
   win::setSoundDevice(makeSoundDevice());

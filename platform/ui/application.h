@@ -12,6 +12,9 @@ namespace ui {
 // form is loaded any more. Returns the exit status.
 int runProgram(int argc, char** argv, const std::function<void()>& startProcedure);
 
+// The classic look of the original dialogs: 3D buttons and frames on button-face grey.
+void applyClassicLook();
+
 // The program's title as message boxes show it when they are given none.
 void setProgramTitle(std::string ansiTitle);
 const std::string& programTitle();

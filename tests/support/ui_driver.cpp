@@ -31,6 +31,7 @@ void ensureApplication() {
   if (!QApplication::instance()) {
     QApplication::setQuitOnLastWindowClosed(false);
     new QApplication(argc, argv);  // lives as long as the test process
+    ui::applyClassicLook();
   }
 }
 
