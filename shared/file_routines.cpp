@@ -1,0 +1,50 @@
+#include "shared/routines.h"
+
+#include <algorithm>
+#include <array>
+
+#include "platform/error.h"
+#include "platform/files.h"
+
+namespace {
+
+// The directory search lists a whole directory for a name ending in a separator or a bare drive:
+// such a name is no file.
+bool namesNoFile(std::string_view path) {
+  char last = path.back();
+  return last == '\\' || last == '/' || (path.size() == 2 && last == ':');
+}
+
+}  // namespace
+
+bool FileExists(std::string_view path) {
+  if (!IsValue(path) || namesNoFile(path)) return false;
+  try {
+    return !win::dirSearch(path, win::Search::Files).empty();
+  } catch (const win::Error&) {
+    return false;
+  }
+}
+
+void KillFile(std::string_view path) {
+  if (FileExists(path)) win::kill(path);
+}
+
+void SeekTo(int fileNumber, int64_t offset) { win::seek(fileNumber, offset + 1); }
+
+void ReadFixedString(int fileNumber, std::string& text, int width) {
+  text.clear();
+  // The whole field is consumed; it is read in blocks so that a width read from a damaged file costs no
+  // memory of its size.
+  std::array<char, 4096> block;
+  bool stopped = false;
+  for (size_t left = width > 0 ? static_cast<size_t>(width) : 0; left > 0;) {
+    size_t n = std::min(left, block.size());
+    win::getBytes(fileNumber, block.data(), n);
+    for (size_t i = 0; i < n && !stopped; ++i) {
+      if (block[i] == '\0') stopped = true;
+      else text += block[i];
+    }
+    left -= n;
+  }
+}
