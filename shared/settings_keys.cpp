@@ -25,7 +25,7 @@ void WriteIniString(std::string_view directory, std::string_view fileName, std::
 }
 
 void SplitCommaList(std::string line, FieldList& fields) {
-  for (auto& slot : fields.slots) slot.clear();
+  for (auto& slot : fields.values) slot.clear();
   if (line.empty()) return;
   int count = 0;
   for (size_t comma = line.find(','); comma != std::string::npos && count < 15; comma = line.find(',')) {

@@ -84,7 +84,7 @@ TEST(SplitCommaList, CutsAtTheFirstFifteenCommasAndTrimsEachField) {
   };
   for (const auto& c : cases) {
     FieldList fields;
-    for (auto& slot : fields.slots) slot = "stale";
+    for (auto& slot : fields.values) slot = "stale";
     SplitCommaList(c.line, fields);
     SCOPED_TRACE(c.line);
     expectFields(fields, c.fields);
