@@ -15,9 +15,9 @@ struct MovieEntry {
 // Movies numbered 1 to 128, as the pages count them.
 struct MovieTable {
   static constexpr int kCapacity = 128;
-  std::array<MovieEntry, kCapacity> slots;
-  MovieEntry& operator[](int i) { return slots.at(static_cast<size_t>(i - 1)); }
-  const MovieEntry& operator[](int i) const { return slots.at(static_cast<size_t>(i - 1)); }
+  std::array<MovieEntry, kCapacity> values;
+  MovieEntry& operator[](int i) { return values.at(static_cast<size_t>(i - 1)); }
+  const MovieEntry& operator[](int i) const { return values.at(static_cast<size_t>(i - 1)); }
 };
 
 // Kind of source: 1 MVE file, 2 MVL library, 3 self-playing EXE, 4 BIF archive; 0 not chosen.
