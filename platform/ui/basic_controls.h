@@ -30,6 +30,7 @@ class Label : public Control {
  protected:
   QWidget* createWidget(QWidget* parent) override;
   void resetState() override;
+  void fontChanged() override;
 
  private:
   void fitToText();

@@ -78,6 +78,10 @@ class Control {
   virtual void resetState() {}
   // Called when the geometry is applied; lines place themselves by their end points instead.
   virtual void applyGeometry();
+  // A label that sizes itself to its text follows font changes.
+  virtual void fontChanged() {}
+  // A new widget in place of the old one, for design properties Qt fixes at construction.
+  void rebuild();
   // A handler run by a Qt signal: goes through ui::dispatch.
   void fire(const std::function<void()>& handler);
   bool loaded() const { return widget_ != nullptr; }
@@ -89,6 +93,7 @@ class Control {
   friend class Form;
   void build(QWidget* parent);
   void release();
+  bool editFont(const std::function<void(QFont&)>& change);
 
   Form* form_;
   std::string name_;

@@ -18,6 +18,9 @@
 
 namespace ui {
 
+namespace detail {
+class NestedLoop;
+}
 class Control;
 class CommandButton;
 class Menu;
@@ -106,6 +109,7 @@ class Form {
   friend class CommandButton;
   friend class FormWindow;
   friend void tearDownAllForms();
+  friend bool routeKey(Form& form, QWidget* focus, int keyCode, int shift);
   void registerControl(Control* control);
   void unregisterControl(Control* control);
   void registerMenu(Menu* menu);
@@ -118,6 +122,10 @@ class Form {
   void applyTabOrder();
   void ownerUnloading();
   bool pressButtonFor(int keyCode);
+  Control* controlOf(const QWidget* widget) const;
+  void showWindow(Form* owner, bool modal);
+  void runModal(Form* owner);
+  void resetDesignState();
   void windowClosed();
   void windowResized(int clientWidthPx, int clientHeightPx);
   void windowMoved(int leftPx, int topPx);
@@ -126,7 +134,8 @@ class Form {
   std::vector<Control*> controls_;
   std::vector<Menu*> menus_;
   QPointer<QWidget> window_;
-  bool loading_ = false;
+  bool unloading_ = false;
+  detail::NestedLoop* modalLoop_ = nullptr;
   Form* owner_ = nullptr;
   std::vector<Form*> owned_;
   CommandButton* defaultButton_ = nullptr;  // Enter

@@ -66,7 +66,6 @@ enum class Relationship { Last = 1, Child = 4 };
 class TreeView : public Control {
  public:
   using Control::Control;
-  ~TreeView() override;
   void setImageList(const ImageList* images);
 
   // A root node after the existing roots.
