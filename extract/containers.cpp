@@ -137,7 +137,11 @@ std::string BifEntryName(std::string_view sourcePath, int entryNumber) {
   SplitFileName(fileName, base, extension);
   std::string digits = std::to_string(entryNumber);
   if (digits.size() < 2) digits.insert(0, "0");
-  return base + "-movie" + digits + ".mve";
+  std::string name = base;  // appended piecewise: GCC 12 misreports a chain of + as overlapping copies
+  name += "-movie";
+  name += digits;
+  name += ".mve";
+  return name;
 }
 
 DirectoryVerdict ReadLibraryDirectory(std::string_view path, MovieTable& entries, const EntryHandler& onEntry) {
