@@ -1,5 +1,7 @@
 #include "extract/containers.h"
 
+#include <cstdio>
+
 #include <algorithm>
 
 #include "platform/error.h"
@@ -135,13 +137,9 @@ std::string BifEntryName(std::string_view sourcePath, int entryNumber) {
   std::string directory, fileName, base, extension;
   SplitPath(sourcePath, directory, fileName);
   SplitFileName(fileName, base, extension);
-  std::string digits = std::to_string(entryNumber);
-  if (digits.size() < 2) digits.insert(0, "0");
-  std::string name = base;  // appended piecewise: GCC 12 misreports a chain of + as overlapping copies
-  name += "-movie";
-  name += digits;
-  name += ".mve";
-  return name;
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%02d", entryNumber);  // two digits at least, three from 100 on
+  return base + "-movie" + digits + ".mve";
 }
 
 DirectoryVerdict ReadLibraryDirectory(std::string_view path, MovieTable& entries, const EntryHandler& onEntry) {
