@@ -11,25 +11,11 @@ namespace {
 
 bool isHeader(const std::string& line) { return line.size() >= 2 && line.front() == '[' && line.back() == ']'; }
 
-class OpenForReading {
- public:
-  explicit OpenForReading(const std::string& path) : number_(win::freeFile()) {
-    win::openFile(number_, path, win::OpenMode::Input);
-  }
-  ~OpenForReading() { win::closeFile(number_); }
-  OpenForReading(const OpenForReading&) = delete;
-  OpenForReading& operator=(const OpenForReading&) = delete;
-  int number() const { return number_; }
-
- private:
-  int number_;
-};
-
 // Reads the whole file and hands each counted line of the section to the visitor with its number,
 // numbering on through every occurrence of the section. Failures of the file layer pass on.
 void scanSection(const std::string& path, std::string_view section,
                  const std::function<void(int32_t, const std::string&)>& visit) {
-  OpenForReading file(path);
+  win::ScopedFile file(path, win::OpenMode::Input);
   bool open = false;
   int32_t counter = 0;
   while (!win::eof(file.number())) {
