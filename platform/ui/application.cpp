@@ -152,6 +152,7 @@ void setTestHook(TestHook* h) {
 TestHook* testHook() { return hook; }
 
 const ProgramState& programState() { return state; }
+bool programEndPending() { return pendingEnd.has_value(); }
 
 void resetProgramState() {
   state = {};

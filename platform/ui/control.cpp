@@ -32,8 +32,9 @@ void Control::build(QWidget* parent) {
 
 void Control::release() {
   if (!widget_) return;
-  QObject::disconnect(widget_, nullptr, nullptr, nullptr);
-  QObject::disconnect(nullptr, nullptr, widget_, nullptr);
+  // The old widget may live on until its deferred deletion; its signals must not reach the wrapper.
+  widget_->disconnect();
+  for (QObject* child : widget_->findChildren<QObject*>()) child->disconnect();
   widget_ = nullptr;
 }
 

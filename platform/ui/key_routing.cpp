@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "platform/ui/application.h"
+#include "platform/ui/basic_controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/form_window.h"
 
@@ -59,11 +60,13 @@ class KeyRouter : public QObject {
     if (!window || !window->form()) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     int code = keyCodeOf(key);
-    if (code != 0 && !routeKey(*window->form(), widget, code, shiftOf(key))) return true;
-    // Deliver it ourselves, so that the preview runs once however far the event propagates.
-    delivering_ = true;
-    QCoreApplication::sendEvent(receiver, event);
-    delivering_ = false;
+    if (code == 0 || routeKey(*window->form(), widget, code, shiftOf(key))) {
+      // Deliver it ourselves, so that the preview runs once however far the event propagates.
+      delivering_ = true;
+      QCoreApplication::sendEvent(receiver, event);
+      delivering_ = false;
+    }
+    event->accept();  // else Qt offers it to the parent widgets, and the preview would run again
     return true;
   }
 
@@ -72,6 +75,27 @@ class KeyRouter : public QObject {
 };
 
 }  // namespace
+
+bool routeKey(Form& form, QWidget* focus, int keyCode, int shift) {
+  if (form.keyPreview_) {
+    int code = keyCode;
+    dispatch([&] { form.onKeyDown(code, shift); });
+    if (code == 0 || !form.isLoaded()) return false;
+    keyCode = code;
+  }
+  if (keyCode == 13) {
+    if (qobject_cast<QPlainTextEdit*>(focus)) return true;  // a multi-line box takes Enter itself
+    if (qobject_cast<QPushButton*>(focus)) {
+      if (auto* button = dynamic_cast<CommandButton*>(form.controlOf(focus))) {
+        dispatch([button] { button->click(); });
+        return false;
+      }
+    }
+    return !form.pressButtonFor(13);
+  }
+  if (keyCode == 27) return !form.pressButtonFor(27);
+  return true;
+}
 
 void installKeyRouting() {
   static KeyRouter* router = nullptr;

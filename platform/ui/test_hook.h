@@ -55,6 +55,7 @@ struct ProgramState {
   int status = 0;
 };
 const ProgramState& programState();
+bool programEndPending();  // an end is on its way up to the outermost level
 void resetProgramState();
 // Called by test support when a ProgramEnd reached the test itself: tears down like the outermost level.
 void finishProgramEnd(int status);

@@ -43,6 +43,7 @@
 // Every handler runs through ui::dispatch: an uncaught win::Error shows the run-time error box and ends
 // the program. ui::endProgram ends it at once from anywhere. Tests install a ui::TestHook (test_hook.h;
 // test support provides one) that answers message boxes, modal forms, popup menus and yields.
+#include "platform/error.h"
 #include "platform/ui/application.h"
 #include "platform/ui/basic_controls.h"
 #include "platform/ui/control.h"
