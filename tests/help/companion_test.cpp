@@ -287,6 +287,26 @@ TEST_F(Companion, ClosingStopsTheSoundAndTakesTheShownTopicWindowAlongTheNextLoa
   EXPECT_EQ(NimbrelIndex.topicTitle, "Welcome");
 }
 
+class WizardPage : public ui::Form {
+ public:
+  WizardPage() : Form("WizardPage") {}
+};
+WizardPage page;
+
+TEST_F(Companion, ShownFromAPageItClosesWithThePageAndTakesTheTopicWindowAlong) {
+  Nimbrel.show(page);
+  leftClick();
+  ASSERT_TRUE(NimbrelIndex.isVisible());
+  user.sound().commands.clear();
+  page.unload();
+  EXPECT_FALSE(Nimbrel.isLoaded());
+  EXPECT_FALSE(NimbrelIndex.isLoaded());
+  EXPECT_EQ(user.sound().commands, kSilence);
+  Nimbrel.show(page);
+  EXPECT_TRUE(Nimbrel.isVisible());
+  EXPECT_EQ(NimbrelIndex.TreeView1.count(), 2);
+}
+
 TEST_F(Companion, BecomingTheActiveWindowPlaysTheActivationSound) {
   Nimbrel.show();
   user.sound().commands.clear();
