@@ -204,7 +204,8 @@ TEST_F(Companion, AboutHelpFileKeepsAllItsLinesWhenTheVersionKeysAreMissing) {
   choose("About Help File");
   ASSERT_EQ(user.messageBoxes().size(), 1u);
   EXPECT_EQ(user.messageBoxes()[0].text,
-            "TOVRIKALL32 Help\r\nVersion Beta 02,1,1,0,3\r\nUses Nimbrel Engine V.0\r\n\r\nAuthor: \r\neMail: \r\n\r\n");
+            "TOVRIKALL32 Help\r\nVersion Beta 02,1,1,0,3\r\nUses Nimbrel Engine V.0\r\n\r\n"
+            "Author: \r\neMail: \r\n\r\n");
 }
 
 TEST_F(Companion, AboutNimbrelNamesTheEngineVersionFirst) {
@@ -269,7 +270,8 @@ TEST_F(Companion, LoadingBeforeTheStartUpHookIsAFatalAssertion) {
   EXPECT_PROGRAM_ENDS(Nimbrel.load(), 1);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0].caption, "Assertion failed!");
-  EXPECT_EQ(errors[0].message, "Nimbrel_Init was not called before.\r\n\r\nContact program author with this information!");
+  EXPECT_EQ(errors[0].message,
+            "Nimbrel_Init was not called before.\r\n\r\nContact program author with this information!");
 }
 
 TEST_F(Companion, ClosingStopsTheSoundAndTakesTheShownTopicWindowAlongTheNextLoadStartsAfresh) {
