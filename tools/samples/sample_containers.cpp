@@ -14,7 +14,7 @@ constexpr uint16_t kEndChunk = 5;
 // Deterministic bytes, so that every run of the generator makes the same files.
 class Noise {
  public:
-  explicit Noise(uint32_t seed) : state_(seed ? seed : 0x9E3779B9u) {}
+  explicit Noise(uint32_t pattern) : state_(pattern ? pattern : 0x9E3779B9u) {}
   char next() {
     state_ ^= state_ << 13;
     state_ ^= state_ >> 17;
@@ -53,11 +53,11 @@ void writeHostFile(const std::filesystem::path& path, const std::string& bytes) 
 
 }  // namespace
 
-std::string mveMovie(size_t size, uint32_t seed) {
+std::string mveMovie(size_t size, uint32_t pattern) {
   if (size < kShortestMovie) throw std::invalid_argument("an MVE movie needs at least 30 bytes");
   std::string movie = kMveSignature;
   movie += std::string("\x1A\x00\x1A\x00\x00\x01\x33\x11", 8);
-  Noise noise(seed);
+  Noise noise(pattern);
   size_t rest = size - kMveHeaderLength;
   // Each data chunk leaves at least the end chunk's four header bytes behind it.
   while (rest > 8) {

@@ -16,8 +16,8 @@ inline constexpr size_t kMveHeaderLength = 26;
 inline constexpr size_t kShortestMovie = kMveHeaderLength + 4;
 
 // A movie of exactly `size` bytes (at least kShortestMovie): the header, chunks of pseudo-random
-// payload derived from seed, and an end chunk.
-std::string mveMovie(size_t size, uint32_t seed);
+// payload derived from pattern, and an end chunk.
+std::string mveMovie(size_t size, uint32_t pattern);
 
 struct MvlEntry {
   std::string name;  // up to 13 characters; the field is NUL-padded
