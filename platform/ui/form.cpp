@@ -110,6 +110,7 @@ void Form::load() {
   window_ = window;
   for (Control* c : controls_) c->build(window);
   for (Menu* m : menus_) m->resetState();
+  designing_ = true;
   design();
   if (centered_) {
     left_ = std::round((screenWidth() - width_) / 2);
@@ -118,6 +119,8 @@ void Form::load() {
   applyWindowStyle();
   applyGeometry();
   applyTabOrder();
+  designing_ = false;
+  shownSinceLoad_ = false;
   onLoad();
 }
 
@@ -182,9 +185,13 @@ void Form::applyGeometry() {
   w->applyingGeometry = false;
 }
 
+// Qt also reports the sizes the layer set itself (when a hidden window is shown): only a change counts.
 void Form::windowResized(int clientWidthPx, int clientHeightPx) {
-  width_ = toTwipsX(clientWidthPx + 2 * int(frameWidth()));
-  height_ = toTwipsY(clientHeightPx + 2 * int(frameWidth()) + int(captionHeight()));
+  int outerW = clientWidthPx + 2 * int(frameWidth());
+  int outerH = clientHeightPx + 2 * int(frameWidth()) + int(captionHeight());
+  if (outerW == toPixelsX(width_) && outerH == toPixelsY(height_)) return;
+  width_ = toTwipsX(outerW);
+  height_ = toTwipsY(outerH);
   dispatch([this] { onResize(); });
 }
 
@@ -214,17 +221,18 @@ void Form::setHeight(double twips) { move(left(), top(), width(), twips); }
 void Form::move(double left, double top) { move(left, top, width(), height()); }
 void Form::move(double left, double top, double width, double height) {
   load();
+  bool resized = width != width_ || height != height_;
   left_ = left, top_ = top, width_ = width, height_ = height;
   applyGeometry();
+  if (resized && !designing_) onResize();
 }
 
 double Form::scaleWidth() { return width() - toTwipsX(2 * int(frameWidth())); }
 double Form::scaleHeight() { return height() - toTwipsY(2 * int(frameWidth()) + int(captionHeight())); }
 void Form::setClientSize(double width, double height) {
   load();
-  width_ = width + toTwipsX(2 * int(frameWidth()));
-  height_ = height + toTwipsY(2 * int(frameWidth()) + int(captionHeight()));
-  applyGeometry();
+  move(left_, top_, width + toTwipsX(2 * int(frameWidth())),
+       height + toTwipsY(2 * int(frameWidth()) + int(captionHeight())));
 }
 
 // Style changes keep the client size, as the design gives it.
@@ -301,6 +309,11 @@ void Form::showWindow(Form* owner, bool modal) {
     if (was) window_->hide();
     window_->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
   }
+  if (!shownSinceLoad_) {
+    shownSinceLoad_ = true;
+    onResize();
+    if (!window_) return;  // the handler unloaded the form
+  }
   window_->show();
   window_->activateWindow();
 }
@@ -373,8 +386,9 @@ void Form::destroyWindow() {
 
 bool Form::pressButtonFor(int keyCode) {
   CommandButton* b = keyCode == 13 ? defaultButton_ : keyCode == 27 ? cancelButton_ : nullptr;
-  if (!b || !b->existingWidget() || !b->existingWidget()->isEnabled() || b->existingWidget()->isHidden())
-    return false;
+  QWidget* w = b ? b->existingWidget() : nullptr;
+  // Enabled and visible, also within its containers (a button on a hidden frame is not pressed).
+  if (!w || !w->isEnabled() || !w->isVisibleTo(window_)) return false;
   dispatch([b] { b->click(); });
   return true;
 }

@@ -98,7 +98,7 @@ class Form {
   virtual void onLoad() {}
   virtual void onUnload() {}
   virtual void onActivate() {}
-  virtual void onResize() {}
+  virtual void onResize() {}  // the size changed, by the program or the user, and at the first show
   // Key codes as the original system numbers them (F1 112, Enter 13, Esc 27); shift: 1 Shift, 2 Ctrl,
   // 4 Alt. With key preview the form sees a key before its controls; setting keyCode to 0 swallows it.
   virtual void onKeyDown(int& keyCode, int shift) { (void)keyCode, (void)shift; }
@@ -135,6 +135,8 @@ class Form {
   std::vector<Menu*> menus_;
   QPointer<QWidget> window_;
   bool unloading_ = false;
+  bool designing_ = false;        // design(): no events
+  bool shownSinceLoad_ = false;   // the first show fires Resize
   detail::NestedLoop* modalLoop_ = nullptr;
   Form* owner_ = nullptr;
   std::vector<Form*> owned_;

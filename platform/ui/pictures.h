@@ -1,5 +1,6 @@
 #pragma once
-// Image controls and picture boxes. Pictures (JPEG, GIF, BMP, PNG) are stretched to the control.
+// Image controls and picture boxes, showing JPEG, GIF, BMP or PNG pictures. An image stretches its picture
+// to its size; a picture box draws it at its own size at the top left.
 #include <functional>
 #include <string_view>
 

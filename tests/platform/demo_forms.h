@@ -11,7 +11,8 @@ namespace demo {
 class HelpCompanion : public ui::Form {
  public:
   HelpCompanion() : Form("HelpCompanion") {}
-  int loads = 0, unloads = 0;
+  int loads = 0, unloads = 0, activations = 0;
+  std::vector<double> resizes;  // the height at each Resize
   ui::ControlArray<ui::Image> image1{this, "Image1", {0, 1, 2}};
 
  protected:
@@ -27,6 +28,8 @@ class HelpCompanion : public ui::Form {
     setWidth(1935);
   }
   void onUnload() override { ++unloads; }
+  void onActivate() override { ++activations; }
+  void onResize() override { resizes.push_back(height()); }
 };
 inline HelpCompanion helpCompanion;
 

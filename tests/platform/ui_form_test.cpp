@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "demo_forms.h"
 #include "support/ui_driver.h"
@@ -85,6 +86,35 @@ TEST_F(FormTest, TheCompanionsLoadGivesItsOuterWidthAndTheScreenIsMeasuredInTwip
   demo::helpCompanion.move(6165, 3000);
   EXPECT_EQ(demo::helpCompanion.left(), 6165);
   EXPECT_EQ(demo::helpCompanion.window()->geometry().topLeft(), QPoint(411 + 3, 200 + 3 + 19));
+}
+
+TEST_F(FormTest, ResizeFiresForTheProgramsSizeChangesAndTheFirstShowButNotForTheDesign) {
+  demo::helpCompanion.load();  // its load sets the width it has already: no Resize
+  EXPECT_TRUE(demo::helpCompanion.resizes.empty());
+  demo::helpCompanion.setHeight(600);
+  demo::helpCompanion.setLeft(100);  // a move alone is no resize
+  demo::helpCompanion.show();
+  demo::helpCompanion.show();
+  EXPECT_EQ(demo::helpCompanion.resizes, (std::vector<double>{600, 600}));
+  EXPECT_EQ(demo::helpCompanion.window()->height(), 40 - 3 - 3 - 19);
+}
+
+TEST_F(FormTest, AUserResizeOfASizableFormUpdatesItsSizeAndFiresResize) {
+  demo::helpCompanion.show();
+  demo::helpCompanion.setBorderStyle(ui::BorderStyle::Sizable);
+  demo::helpCompanion.resizes.clear();
+  demo::helpCompanion.window()->resize(200, 100);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(demo::helpCompanion.width(), (200 + 8) * 15);
+  EXPECT_EQ(demo::helpCompanion.height(), (100 + 8 + 19) * 15);
+  EXPECT_EQ(demo::helpCompanion.resizes, std::vector<double>{(100 + 8 + 19) * 15});
+}
+
+TEST_F(FormTest, ShowingAFormMakesItActive) {
+  demo::helpCompanion.show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), demo::helpCompanion.window());
+  EXPECT_EQ(demo::helpCompanion.activations, 1);
 }
 
 TEST_F(FormTest, ACentredFormStartsInTheMiddleOfTheScreen) {
@@ -281,6 +311,21 @@ TEST_F(FormTest, ThePageLooksLikeADialogInTahoma) {
   QImage shot(QString::fromStdString(file.string()));
   EXPECT_EQ(shot.size(), QSize(547, 364));
   EXPECT_EQ(QFontInfo(demo::page.label1.widget()->font()).family(), "Tahoma");
+}
+
+// Without a test hook, in a process of its own: the real start-up and event loop.
+TEST(ProgramTest, TheEventLoopEndsWhenTheLastFormIsUnloaded) {
+  testing_support::TempPrefix prefix;
+  int argc = 1;
+  char name[] = "demo";
+  char* argv[] = {name, nullptr};
+  int status = ui::runProgram(argc, argv, [] {
+    demo::helpCompanion.show();
+    QTimer::singleShot(0, [] { ui::dispatch([] { demo::helpCompanion.unload(); }); });
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(demo::helpCompanion.unloads, 1);
+  EXPECT_FALSE(demo::helpCompanion.isLoaded());
 }
 
 }  // namespace
