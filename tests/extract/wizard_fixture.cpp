@@ -5,6 +5,7 @@
 #include "extract/tvmvlsel.h"
 #include "extract/tvsource.h"
 #include "extract/tvtarget.h"
+#include "extract/wizard_state.h"
 #include "shared/error_box.h"
 #include "shared/nimbrel_init.h"
 #include "shared/vyst32.h"
@@ -36,6 +37,14 @@ WizardTest::WizardTest() : cd(prefix.mapDrive('D', "cd")) {
   makedirtree_probe = "mscreate.dir";
   ui::setProgramTitle("TOVRIK32");
   Nimbrel_Init("fs1", "http://www.example.org/vortane/tovrik32/manual/");
+  // The state starts empty as in a fresh program, also when several tests share one process.
+  mode1 = mode2 = 0;
+  StubFile.clear();
+  SourcePath.clear();
+  Movies = MovieTable{};
+  MovieCount = 0;
+  SpaceNeeded = 0;
+  TargetDir.clear();
 }
 
 std::string WizardTest::settings() const {
