@@ -1,0 +1,171 @@
+#include "platform/ui/application.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include <QApplication>
+#include <QTimer>
+
+#include "platform/error.h"
+#include "platform/files.h"
+#include "platform/system.h"
+#include "platform/ui/desktop_services.h"
+#include "platform/ui/event_loops.h"
+#include "platform/ui/form.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/test_hook.h"
+
+namespace ui {
+namespace {
+
+TestHook* hook = nullptr;
+int frameDepth = 0;
+std::optional<int> pendingEnd;
+ProgramState state;
+int yieldCount = 0;
+bool mainLoopRunning = false;
+std::vector<detail::NestedLoop*> nestedLoops;
+
+std::string& titleText() {
+  static std::string title;
+  return title;
+}
+
+void markPending(int status) {
+  if (!pendingEnd) pendingEnd = status;
+  for (auto* loop : nestedLoops) loop->quit();
+}
+
+bool anyFormLoaded() {
+  for (Form* f : Form::all())
+    if (f->isLoaded()) return true;
+  return false;
+}
+
+}  // namespace
+
+namespace detail {
+
+ProgramFrame::ProgramFrame() { ++frameDepth; }
+ProgramFrame::~ProgramFrame() { --frameDepth; }
+
+NestedLoop::NestedLoop() { nestedLoops.push_back(this); }
+NestedLoop::~NestedLoop() { std::erase(nestedLoops, this); }
+
+void NestedLoop::run() {
+  if (programEnding()) return;
+  ProgramFrame frame;
+  loop_.exec();
+}
+
+bool programEnding() { return pendingEnd.has_value() || state.ended; }
+
+void throwIfEndPending() {
+  if (pendingEnd) throw ProgramEnd{*pendingEnd};
+}
+
+void formUnloaded() {
+  if (!mainLoopRunning) return;
+  QTimer::singleShot(0, [] {
+    if (mainLoopRunning && !anyFormLoaded()) QCoreApplication::exit(0);
+  });
+}
+
+}  // namespace detail
+
+void setProgramTitle(std::string ansiTitle) { titleText() = std::move(ansiTitle); }
+const std::string& programTitle() { return titleText(); }
+
+void doEvents() {
+  detail::throwIfEndPending();
+  {
+    detail::ProgramFrame frame;
+    if (hook) hook->yielded(++yieldCount);
+    if (!pendingEnd) QCoreApplication::processEvents();
+  }
+  detail::throwIfEndPending();
+}
+
+void endProgram(int status) {
+  win::closeAllFiles();
+  if (hook) throw ProgramEnd{status};
+  std::fflush(nullptr);
+  std::_Exit(status);
+}
+
+void showRuntimeError(int number, std::string_view ansiDescription) {
+  msgBox("Run-time error '" + std::to_string(number) + "':\r\n\r\n" + std::string(ansiDescription), kOkOnly);
+}
+
+void dispatch(const std::function<void()>& handler) noexcept {
+  if (!handler || detail::programEnding()) return;
+  const bool outermost = frameDepth == 0;
+  try {
+    detail::ProgramFrame frame;
+    try {
+      handler();
+    } catch (const win::Error& e) {
+      showRuntimeError(e.number(), win::Error::description(e.number()));
+      endProgram(1);
+    } catch (const std::exception& e) {
+      showRuntimeError(51, std::string("Internal error: ") + e.what());
+      endProgram(1);
+    }
+  } catch (const ProgramEnd& end) {
+    if (outermost)
+      finishProgramEnd(end.status);
+    else
+      markPending(end.status);
+  } catch (...) {
+    // Nothing else may reach Qt; an unknown exception is a fault of the program itself.
+    std::fputs("unexpected exception in an event handler\n", stderr);
+    std::fflush(nullptr);
+    std::_Exit(1);
+  }
+}
+
+int runProgram(int argc, char** argv, const std::function<void()>& startProcedure) {
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  win::initApplication(argc, argv);
+  win::setDesktop(makeDesktop());
+  win::setSoundDevice(makeSoundDevice());
+  dispatch(startProcedure);
+  int status = 0;
+  if (anyFormLoaded()) {
+    mainLoopRunning = true;
+    status = QApplication::exec();
+    mainLoopRunning = false;
+  }
+  tearDownAllForms();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  win::closeAllFiles();
+  return status;
+}
+
+void setTestHook(TestHook* h) {
+  hook = h;
+  yieldCount = 0;
+}
+TestHook* testHook() { return hook; }
+
+const ProgramState& programState() { return state; }
+bool programEndPending() { return pendingEnd.has_value(); }
+
+void resetProgramState() {
+  state = {};
+  pendingEnd.reset();
+}
+
+void finishProgramEnd(int status) {
+  pendingEnd.reset();
+  state.ended = true;
+  state.status = status;
+  tearDownAllForms();
+  win::closeAllFiles();
+  if (mainLoopRunning) QCoreApplication::exit(status);
+}
+
+}  // namespace ui

@@ -1,0 +1,108 @@
+// Key preview, default and cancel buttons: the form sees a key before the control with the focus, and
+// Enter and Esc press the form's default and cancel buttons, as the original dialog manager does.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "platform/ui/application.h"
+#include "platform/ui/basic_controls.h"
+#include "platform/ui/form.h"
+#include "platform/ui/form_window.h"
+
+namespace ui {
+namespace {
+
+int keyCodeOf(const QKeyEvent* e) {
+  int k = e->key();
+  if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return 112 + (k - Qt::Key_F1);
+  if (k >= Qt::Key_0 && k <= Qt::Key_9) return k;  // same as ASCII
+  if (k >= Qt::Key_A && k <= Qt::Key_Z) return k;
+  switch (k) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    default: return 0;
+  }
+}
+
+int shiftOf(const QKeyEvent* e) {
+  int s = 0;
+  if (e->modifiers() & Qt::ShiftModifier) s |= 1;
+  if (e->modifiers() & Qt::ControlModifier) s |= 2;
+  if (e->modifiers() & Qt::AltModifier) s |= 4;
+  return s;
+}
+
+class KeyRouter : public QObject {
+ protected:
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || delivering_ || !receiver->isWidgetType()) return false;
+    auto* widget = static_cast<QWidget*>(receiver);
+    auto* window = dynamic_cast<FormWindow*>(widget->window());
+    if (!window || !window->form()) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    int code = keyCodeOf(key);
+    if (code == 0 || routeKey(*window->form(), widget, code, shiftOf(key))) {
+      // Deliver it ourselves, so that the preview runs once however far the event propagates.
+      delivering_ = true;
+      QCoreApplication::sendEvent(receiver, event);
+      delivering_ = false;
+    }
+    event->accept();  // else Qt offers it to the parent widgets, and the preview would run again
+    return true;
+  }
+
+ private:
+  bool delivering_ = false;
+};
+
+}  // namespace
+
+bool routeKey(Form& form, QWidget* focus, int keyCode, int shift) {
+  if (form.keyPreview_) {
+    int code = keyCode;
+    dispatch([&] { form.onKeyDown(code, shift); });
+    if (code == 0 || !form.isLoaded()) return false;
+    keyCode = code;
+  }
+  if (keyCode == 13) {
+    if (qobject_cast<QPlainTextEdit*>(focus)) return true;  // a multi-line box takes Enter itself
+    if (qobject_cast<QPushButton*>(focus)) {
+      if (auto* button = dynamic_cast<CommandButton*>(form.controlOf(focus))) {
+        dispatch([button] { button->click(); });
+        return false;
+      }
+    }
+    return !form.pressButtonFor(13);
+  }
+  if (keyCode == 27) return !form.pressButtonFor(27);
+  return true;
+}
+
+void installKeyRouting() {
+  static KeyRouter* router = nullptr;
+  if (router || !qApp) return;
+  router = new KeyRouter;
+  router->setParent(qApp);
+  qApp->installEventFilter(router);
+}
+
+}  // namespace ui

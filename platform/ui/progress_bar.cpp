@@ -1,0 +1,44 @@
+#include "platform/ui/progress_bar.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QProgressBar>
+
+namespace ui {
+namespace {
+
+// The bar shows the share of the way from Min to Max in this many steps.
+constexpr int kSteps = 10000;
+
+}  // namespace
+
+QWidget* ProgressBar::createWidget(QWidget* parent) {
+  auto* bar = new QProgressBar(parent);
+  bar->setRange(0, kSteps);
+  bar->setTextVisible(false);
+  bar->setValue(0);
+  return bar;
+}
+
+void ProgressBar::resetState() {
+  min_ = 0;
+  max_ = 100;
+  value_ = 0;
+}
+
+void ProgressBar::show() {
+  double span = double(max_) - double(min_);
+  double share = span > 0 ? (double(value_) - double(min_)) / span : 0;
+  if (!std::isfinite(share)) share = 0;
+  static_cast<QProgressBar*>(widget())->setValue(int(std::lround(std::clamp(share, 0.0, 1.0) * kSteps)));
+}
+
+float ProgressBar::min() { return widget(), min_; }
+float ProgressBar::max() { return widget(), max_; }
+float ProgressBar::value() { return widget(), value_; }
+void ProgressBar::setMin(float v) { widget(), min_ = v, show(); }
+void ProgressBar::setMax(float v) { widget(), max_ = v, show(); }
+void ProgressBar::setValue(float v) { widget(), value_ = v, show(); }
+
+}  // namespace ui
