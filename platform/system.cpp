@@ -87,6 +87,20 @@ class NoSound : public SoundDevice {
   void play() override {}
 };
 
+std::function<SpecialFolder(int)>& specialFolderSource() {
+  static std::function<SpecialFolder(int)> s;
+  return s;
+}
+
+SpecialFolder shellFolder(int csidl) {
+  switch (csidl) {
+    case CSIDL_PROGRAMS: return {true, windowsDirectory() + "\\Start Menu\\Programs"};
+    case CSIDL_FONTS: return {true, windowsDirectory() + "\\FONTS"};
+    case CSIDL_DRIVES: return {true, std::nullopt};
+    default: return {};
+  }
+}
+
 std::shared_ptr<Desktop>& desktopPtr() {
   static std::shared_ptr<Desktop> d = std::make_shared<NoDesktop>();
   return d;
@@ -102,13 +116,10 @@ std::string windowsDirectory() { return "C:\\WINDOWS"; }
 std::string systemDirectory() { return "C:\\WINDOWS\\SYSTEM"; }
 
 SpecialFolder specialFolder(int csidl) {
-  switch (csidl) {
-    case CSIDL_PROGRAMS: return {true, windowsDirectory() + "\\Start Menu\\Programs"};
-    case CSIDL_FONTS: return {true, windowsDirectory() + "\\FONTS"};
-    case CSIDL_DRIVES: return {true, std::nullopt};
-    default: return {};
-  }
+  if (specialFolderSource()) return specialFolderSource()(csidl);
+  return shellFolder(csidl);
 }
+void setSpecialFolderSource(std::function<SpecialFolder(int)> source) { specialFolderSource() = std::move(source); }
 
 void initApplication(int argc, char** argv) {
   std::error_code ec;

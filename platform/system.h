@@ -20,6 +20,9 @@ struct SpecialFolder {
   std::optional<std::string> path;  // its file-system path; empty when it has none
 };
 SpecialFolder specialFolder(int csidl);
+// Tests replace the shell's folder table to see folders it does not know or gives no path; an empty
+// function restores the real one.
+void setSpecialFolderSource(std::function<SpecialFolder(int)> source);
 
 // The running program: its folder as a Windows path (no trailing separator), its file name without
 // extension, and its command line as one text.

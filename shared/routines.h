@@ -6,11 +6,12 @@
 #include <string_view>
 
 // Text routines. "In place" ones change the caller's variable.
-void CutLeft(std::string& text, int n);   // drops the first n characters; all when not longer than n
-void CutRight(std::string& text, int n);  // drops the last n characters; all when not longer than n
-void TrimBlanks(std::string& text);       // blanks and NULs at both ends
-int InStrPos(std::string_view needle, std::string_view text);  // 1-based, 0 when absent
-bool IsValue(std::string_view text);      // false for empty text and "n/a", after trimming blanks and NULs
+// A negative count acts as 0.
+void CutLeft(std::string& text, int64_t n);   // drops the first n characters; all when not longer than n
+void CutRight(std::string& text, int64_t n);  // drops the last n characters; all when not longer than n
+void TrimBlanks(std::string& text);           // blanks and NULs at both ends
+int64_t InStrPos(std::string_view needle, std::string_view text);  // 1-based, 0 when absent
+bool IsValue(std::string_view text);          // false for empty text and "n/a", after trimming blanks and NULs
 std::string UpperCaseAscii(std::string_view text);
 std::string AddPathSeparator(std::string_view path);
 void SplitPath(std::string_view path, std::string& directory, std::string& fileName);
@@ -20,9 +21,10 @@ bool ReplaceVariable(std::string& text, std::string_view searched, std::string_v
 int BoolToInt(bool flag);
 
 // File routines.
+// A normal file (wildcards match); false for directories, also when named with a trailing separator.
 bool FileExists(std::string_view path);
 void KillFile(std::string_view path);
 void SeekTo(int fileNumber, int64_t offset);  // 0-based offset
 void ReadFixedString(int fileNumber, std::string& text, int width);
 int32_t getfreespace(std::string_view path);
-std::string FormatThousands(int64_t number);
+std::string FormatThousands(int64_t number);  // "1.234.567"; a negative number gets "-" before its groups

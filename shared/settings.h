@@ -16,8 +16,8 @@ int32_t CountIniSectionLines(std::string_view directory, std::string_view fileNa
 
 // Sixteen fields, numbered 1 to 16 as the list lines count them.
 struct FieldList {
-  std::array<std::string, 16> slots;
-  std::string& operator[](int i) { return slots.at(static_cast<size_t>(i - 1)); }
-  const std::string& operator[](int i) const { return slots.at(static_cast<size_t>(i - 1)); }
+  std::array<std::string, 16> values;
+  std::string& operator[](int i) { return values.at(static_cast<size_t>(i - 1)); }
+  const std::string& operator[](int i) const { return values.at(static_cast<size_t>(i - 1)); }
 };
 void SplitCommaList(std::string line, FieldList& fields);

@@ -45,6 +45,7 @@ void Control::rebuild() {
   QString tip = old->toolTip();
   bool hidden = old->isHidden(), enabled = old->isEnabled();
   release();
+  old->hide();  // deleted only when the event loop comes round; unseen until then
   old->deleteLater();
   QWidget* w = createWidget(parent);
   widget_ = w;

@@ -21,6 +21,8 @@ QWidget* TextBox::createWidget(QWidget* parent) {
   QWidget* editor;
   if (multiLine_) {
     auto* e = new QPlainTextEdit(holder);
+    // Lines wrap at the box's width; the box has no horizontal scroll bar.
+    e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QObject::connect(e, &QPlainTextEdit::textChanged, holder, [this] { fire(onChange); });
     editor = e;
   } else {

@@ -1,0 +1,67 @@
+#include "shared/settings.h"
+
+#include <functional>
+
+#include "platform/error.h"
+#include "platform/files.h"
+#include "shared/routines.h"
+#include "shared/settings_path.h"
+
+namespace {
+
+bool isHeader(const std::string& line) { return line.size() >= 2 && line.front() == '[' && line.back() == ']'; }
+
+class OpenForReading {
+ public:
+  explicit OpenForReading(const std::string& path) : number_(win::freeFile()) {
+    win::openFile(number_, path, win::OpenMode::Input);
+  }
+  ~OpenForReading() { win::closeFile(number_); }
+  OpenForReading(const OpenForReading&) = delete;
+  OpenForReading& operator=(const OpenForReading&) = delete;
+  int number() const { return number_; }
+
+ private:
+  int number_;
+};
+
+// Reads the whole file and hands each counted line of the section to the visitor with its number,
+// numbering on through every occurrence of the section. Failures of the file layer pass on.
+void scanSection(const std::string& path, std::string_view section,
+                 const std::function<void(int32_t, const std::string&)>& visit) {
+  OpenForReading file(path);
+  bool open = false;
+  int32_t counter = 0;
+  while (!win::eof(file.number())) {
+    std::string line = win::lineInput(file.number());
+    if (isHeader(line)) {
+      open = std::string_view(line).substr(1, line.size() - 2) == section;
+      continue;
+    }
+    if (open && IsValue(line) && line.front() != ';') visit(++counter, line);
+  }
+}
+
+}  // namespace
+
+std::string getlinefrominifile(std::string_view directory, std::string_view fileName, std::string_view section,
+                               int32_t n) {
+  std::string path = settingsPath(directory, fileName);
+  if (!FileExists(path)) return {};
+  std::string result;
+  // A file that cannot be opened or read gives what was found before the failure, like a missing one.
+  win::tryStep([&] {
+    scanSection(path, section, [&](int32_t number, const std::string& line) {
+      if (number == n) result = line;
+    });
+  });
+  return result;
+}
+
+int32_t CountIniSectionLines(std::string_view directory, std::string_view fileName, std::string_view section) {
+  std::string path = settingsPath(directory, fileName);
+  if (!FileExists(path)) return 0;
+  int32_t count = 0;
+  scanSection(path, section, [&](int32_t number, const std::string&) { count = number; });
+  return count;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Small window services of the library.
+#include <string_view>
+
+#include "platform/ui/form.h"
+
+// Hands a file path or web address to the system shell's "open"; a target that cannot be opened
+// fails silently.
+void ShellOpen(std::string_view target);
+// Gives the window and every control that has a font the font Tahoma; sizes and styles stay.
+void SetFormFont(ui::Form& window);

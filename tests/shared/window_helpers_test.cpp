@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "shared/splash.h"
+#include "shared/window_helpers.h"
+#include "support/ui_driver.h"
+
+using namespace testing_support;
+
+namespace {
+
+using WindowHelpers = UiTest;
+
+TEST_F(WindowHelpers, ShellOpenHandsTheTargetToTheDesktop) {
+  ShellOpen("http://www.example.org/vortane/");
+  ShellOpen("C:\\MANUAL\\welcome.htm");
+  EXPECT_EQ(user.desktop().opened,
+            (std::vector<std::string>{"http://www.example.org/vortane/", "C:\\MANUAL\\welcome.htm"}));
+}
+
+TEST_F(WindowHelpers, SetFormFontChangesOnlyTheNameOnEveryControlWithAFont) {
+  // The splash holds pictures and an image inside a picture box beside labels of several fonts.
+  VystSplash.load();
+  SetFormFont(VystSplash);
+  EXPECT_EQ(VystSplash.lbl32.fontName(), "Tahoma");
+  EXPECT_DOUBLE_EQ(VystSplash.lbl32.fontSize(), 21.75);
+  EXPECT_TRUE(VystSplash.lbl32.fontBold());
+  EXPECT_EQ(VystSplash.lblPlatform.fontName(), "Tahoma");
+  EXPECT_DOUBLE_EQ(VystSplash.lblPlatform.fontSize(), 14.25);
+  EXPECT_FALSE(VystSplash.lblPlatform.fontBold());
+  EXPECT_TRUE(user.messageBoxes().empty());
+}
+
+}  // namespace
