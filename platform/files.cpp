@@ -171,6 +171,10 @@ void closeAllFiles() {
 
 bool isOpen(int number) { return table().count(number) != 0; }
 
+ScopedFile::ScopedFile(std::string_view path, OpenMode mode) : number_(freeFile()) { openFile(number_, path, mode); }
+
+ScopedFile::~ScopedFile() { closeFile(number_); }
+
 size_t getBytes(int number, void* buf, size_t n) {
   OpenFile& f = fileOf(number);
   if (!reads(f.mode)) raise(BadFileMode);

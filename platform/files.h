@@ -23,6 +23,19 @@ void closeFile(int number);  // a number that is not open is no error
 void closeAllFiles();
 bool isOpen(int number);
 
+// A file opened under a free number and closed again when the scope ends, on every way out.
+class ScopedFile {
+ public:
+  ScopedFile(std::string_view path, OpenMode mode);
+  ~ScopedFile();
+  ScopedFile(const ScopedFile&) = delete;
+  ScopedFile& operator=(const ScopedFile&) = delete;
+  int number() const { return number_; }
+
+ private:
+  int number_;
+};
+
 // Reads up to n bytes at the current position and advances the position by n. Reading past the end is
 // no error: the result tells how many bytes were there (the rest of buf is zeroed).
 size_t getBytes(int number, void* buf, size_t n);

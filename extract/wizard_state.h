@@ -1,0 +1,32 @@
+#pragma once
+// The wizard's shared state: filled in page by page and finally read by the extraction run.
+// One instance each, zero or empty at start; only the pages write them.
+#include <array>
+#include <cstdint>
+#include <string>
+
+// One movie to extract. Offset and size are 32-bit signed because the containers hold them so.
+struct MovieEntry {
+  std::string Name;    // file name without directory, from which the output is named
+  int32_t Offset = 0;  // 0-based position of the movie's first byte in the source file
+  int32_t Size = 0;    // bytes
+};
+
+// Movies numbered 1 to 128, as the pages count them.
+struct MovieTable {
+  static constexpr int kCapacity = 128;
+  std::array<MovieEntry, kCapacity> values;
+  MovieEntry& operator[](int i) { return values.at(static_cast<size_t>(i - 1)); }
+  const MovieEntry& operator[](int i) const { return values.at(static_cast<size_t>(i - 1)); }
+};
+
+// Kind of source: 1 MVE file, 2 MVL library, 3 self-playing EXE, 4 BIF archive; 0 not chosen.
+extern int16_t mode1;
+// Kind of output: 1 MVE file, 2 self-playing EXE for Win32, 3 self-playing EXE for DOS; 0 not chosen.
+extern int16_t mode2;
+extern std::string StubFile;    // player stub in "stub\" of the main directory; empty for MVE output
+extern std::string SourcePath;  // full path of the source file
+extern MovieTable Movies;       // entries 1 to MovieCount are in use
+extern int16_t MovieCount;
+extern int64_t SpaceNeeded;     // 64-bit: the movies' sizes plus a stub each can pass 2 GiB
+extern std::string TargetDir;   // ends in a separator

@@ -1,0 +1,130 @@
+#include "tools/samples/sample_containers.h"
+
+#include <algorithm>
+#include <fstream>
+#include <stdexcept>
+
+namespace samples {
+namespace {
+
+constexpr size_t kChunkPayload = 16384;
+constexpr uint16_t kDataChunk = 1;
+constexpr uint16_t kEndChunk = 5;
+
+// Deterministic bytes, so that every run of the generator makes the same files.
+class Noise {
+ public:
+  explicit Noise(uint32_t seed) : state_(seed ? seed : 0x9E3779B9u) {}
+  char next() {
+    state_ ^= state_ << 13;
+    state_ ^= state_ >> 17;
+    state_ ^= state_ << 5;
+    return static_cast<char>(state_ & 0xFF);
+  }
+  void fill(std::string& out, size_t n) {
+    for (size_t i = 0; i < n; ++i) out += next();
+  }
+
+ private:
+  uint32_t state_;
+};
+
+void putShort(std::string& out, uint16_t value) {
+  out += static_cast<char>(value & 0xFF);
+  out += static_cast<char>(value >> 8);
+}
+
+void putLong(std::string& out, int32_t value) {
+  auto u = static_cast<uint32_t>(value);
+  for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>((u >> shift) & 0xFF);
+}
+
+void putField(std::string& out, const std::string& text, size_t width) {
+  std::string field = text.substr(0, width);
+  field.resize(width, '\0');
+  out += field;
+}
+
+void writeHostFile(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+}  // namespace
+
+std::string mveMovie(size_t size, uint32_t seed) {
+  if (size < kShortestMovie) throw std::invalid_argument("an MVE movie needs at least 30 bytes");
+  std::string movie = kMveSignature;
+  movie += std::string("\x1A\x00\x1A\x00\x00\x01\x33\x11", 8);
+  Noise noise(seed);
+  size_t rest = size - kMveHeaderLength;
+  // Each data chunk leaves at least the end chunk's four header bytes behind it.
+  while (rest > 8) {
+    size_t payload = std::min(rest - 8, kChunkPayload);
+    putShort(movie, static_cast<uint16_t>(payload));
+    putShort(movie, kDataChunk);
+    noise.fill(movie, payload);
+    rest -= 4 + payload;
+  }
+  putShort(movie, static_cast<uint16_t>(rest - 4));
+  putShort(movie, kEndChunk);
+  movie.append(rest - 4, '\0');
+  return movie;
+}
+
+std::string mvlLibrary(const std::vector<MvlEntry>& entries, const MvlOptions& options) {
+  std::string library;
+  putField(library, options.magic, 4);
+  putLong(library, options.declaredCount.value_or(static_cast<int32_t>(entries.size())));
+  for (const MvlEntry& entry : entries) {
+    putField(library, entry.name, 13);
+    putLong(library, entry.declaredSize.value_or(static_cast<int32_t>(entry.data.size())));
+  }
+  for (const MvlEntry& entry : entries) library += entry.data;
+  return library;
+}
+
+std::string bifArchive(const std::vector<BifEntry>& entries, const BifOptions& options) {
+  std::string archive;
+  putField(archive, options.magic, 4);
+  archive += "V1  ";
+  putLong(archive, options.declaredCount.value_or(static_cast<int32_t>(entries.size())));
+  archive.append(8, '\0');
+  size_t dataAt = archive.size() + 16 * entries.size();
+  for (const BifEntry& entry : entries) {
+    putLong(archive, 0);
+    putLong(archive, entry.declaredOffset.value_or(static_cast<int32_t>(dataAt)));
+    putLong(archive, entry.declaredSize.value_or(static_cast<int32_t>(entry.data.size())));
+    putLong(archive, 0);
+    dataAt += entry.data.size();
+  }
+  for (const BifEntry& entry : entries) archive += entry.data;
+  return archive;
+}
+
+std::string selfPlayingExe(const std::string& movie, int32_t movieOffset) {
+  std::string exe = "MZ";
+  Noise noise(static_cast<uint32_t>(movieOffset));
+  noise.fill(exe, static_cast<size_t>(std::max(movieOffset, 2)) - 2);
+  exe.resize(static_cast<size_t>(movieOffset));
+  return exe + movie;
+}
+
+std::string truncated(std::string container, size_t missingBytes) {
+  container.resize(container.size() - std::min(missingBytes, container.size()));
+  return container;
+}
+
+void writeSampleFolder(const std::filesystem::path& folder) {
+  std::filesystem::create_directories(folder);
+  writeHostFile(folder / "MOVIES.MVL", mvlLibrary({{"INTRO.MVE", mveMovie(45000, 1), {}},
+                                                   {"BATTLE.MVE", mveMovie(131072, 2), {}},
+                                                   {"ENDING.MVE", mveMovie(200001, 3), {}}}));
+  writeHostFile(folder / "AREA.BIF",
+                bifArchive({{mveMovie(40960, 4), {}, {}}, {mveMovie(65537, 5), {}, {}}, {mveMovie(150000, 6), {}, {}}}));
+  writeHostFile(folder / "TRAILER.EXE", selfPlayingExe(mveMovie(98305, 7), 76800));
+  writeHostFile(folder / "LOGO.MVE", mveMovie(307200, 8));
+}
+
+}  // namespace samples
