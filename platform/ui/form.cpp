@@ -386,8 +386,9 @@ void Form::destroyWindow() {
 
 bool Form::pressButtonFor(int keyCode) {
   CommandButton* b = keyCode == 13 ? defaultButton_ : keyCode == 27 ? cancelButton_ : nullptr;
-  if (!b || !b->existingWidget() || !b->existingWidget()->isEnabled() || b->existingWidget()->isHidden())
-    return false;
+  QWidget* w = b ? b->existingWidget() : nullptr;
+  // Enabled and visible, also within its containers (a button on a hidden frame is not pressed).
+  if (!w || !w->isEnabled() || !w->isVisibleTo(window_)) return false;
   dispatch([b] { b->click(); });
   return true;
 }

@@ -1,6 +1,7 @@
 #include "platform/ui/tree_view.h"
 
 #include <QBitmap>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
@@ -13,6 +14,20 @@ namespace {
 QTreeWidget* treeOf(QWidget* w) { return static_cast<QTreeWidget*>(w); }
 
 constexpr int kNodeRole = Qt::UserRole + 1;  // the item's node number
+
+// Moving the selection with the keys is a node click too, as on the original platform.
+class KeyedTree : public QTreeWidget {
+ public:
+  using QTreeWidget::QTreeWidget;
+  std::function<void(QTreeWidgetItem*)> keyedTo;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override {
+    QTreeWidgetItem* before = currentItem();
+    QTreeWidget::keyPressEvent(e);
+    if (currentItem() != before && currentItem() && keyedTo) keyedTo(currentItem());
+  }
+};
 
 }  // namespace
 
@@ -61,16 +76,18 @@ void Node::setSelected(bool selected) {
 // ---- TreeView
 
 QWidget* TreeView::createWidget(QWidget* parent) {
-  auto* t = new QTreeWidget(parent);
+  auto* t = new KeyedTree(parent);
   t->setHeaderHidden(true);
   t->setColumnCount(1);
   t->setRootIsDecorated(true);
   t->setIconSize(QSize(16, 16));
-  QObject::connect(t, &QTreeWidget::itemClicked, t, [this](QTreeWidgetItem* item) {
+  auto nodeClicked = [this](QTreeWidgetItem* item) {
     if (Node* node = nodeOf(item)) fire([this, node] {
         if (onNodeClick) onNodeClick(*node);
       });
-  });
+  };
+  QObject::connect(t, &QTreeWidget::itemClicked, t, nodeClicked);
+  t->keyedTo = nodeClicked;
   QObject::connect(t, &QTreeWidget::itemDoubleClicked, t, [this] { fire(onDblClick); });
   return t;
 }

@@ -241,6 +241,9 @@ TEST_F(ControlsTest, NodeClickFiresOnUserClicksOnlyAndNodesExpand) {
   QTest::mouseClick(qt->viewport(), Qt::LeftButton, {}, qt->visualItemRect(qt->topLevelItem(0)->child(0)).center());
   EXPECT_EQ(gallery.events, std::vector<std::string>{"node Item2"});
   EXPECT_EQ(t.selectedItem(), &t.item(2));
+  userKey(qt, Qt::Key_Up);
+  userKey(qt, Qt::Key_Up);  // at the top already: no move, no click
+  EXPECT_EQ(gallery.events, (std::vector<std::string>{"node Item2", "node Item1"}));
 }
 
 TEST_F(ControlsTest, PopupMenuShowsTheVisibleEntriesAndReturnsAfterTheChosenClick) {

@@ -99,6 +99,17 @@ TEST_F(FormTest, ResizeFiresForTheProgramsSizeChangesAndTheFirstShowButNotForThe
   EXPECT_EQ(demo::helpCompanion.window()->height(), 40 - 3 - 3 - 19);
 }
 
+TEST_F(FormTest, AUserResizeOfASizableFormUpdatesItsSizeAndFiresResize) {
+  demo::helpCompanion.show();
+  demo::helpCompanion.setBorderStyle(ui::BorderStyle::Sizable);
+  demo::helpCompanion.resizes.clear();
+  demo::helpCompanion.window()->resize(200, 100);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(demo::helpCompanion.width(), (200 + 8) * 15);
+  EXPECT_EQ(demo::helpCompanion.height(), (100 + 8 + 19) * 15);
+  EXPECT_EQ(demo::helpCompanion.resizes, std::vector<double>{(100 + 8 + 19) * 15});
+}
+
 TEST_F(FormTest, ShowingAFormMakesItActive) {
   demo::helpCompanion.show();
   QCoreApplication::processEvents();
