@@ -1,6 +1,5 @@
 #pragma once
 // The two directories that both the splash and the library's start-up work out, by the same rules.
-#include <string>
 
 // pfad_vyst from C:\VYST.CFG; ends the program through the error box when the family is not
 // installed there (no base directory, or no vyst.ini in it).

@@ -1,6 +1,7 @@
 #include "shared/routines.h"
 
-#include <vector>
+#include <algorithm>
+#include <array>
 
 #include "platform/error.h"
 #include "platform/files.h"
@@ -33,11 +34,17 @@ void SeekTo(int fileNumber, int64_t offset) { win::seek(fileNumber, offset + 1);
 
 void ReadFixedString(int fileNumber, std::string& text, int width) {
   text.clear();
-  if (width <= 0) return;
-  std::vector<char> field(static_cast<size_t>(width));
-  win::getBytes(fileNumber, field.data(), field.size());
-  for (char c : field) {
-    if (c == '\0') break;
-    text += c;
+  // The whole field is consumed; it is read in blocks so that a width read from a damaged file costs no
+  // memory of its size.
+  std::array<char, 4096> block;
+  bool stopped = false;
+  for (size_t left = width > 0 ? static_cast<size_t>(width) : 0; left > 0;) {
+    size_t n = std::min(left, block.size());
+    win::getBytes(fileNumber, block.data(), n);
+    for (size_t i = 0; i < n && !stopped; ++i) {
+      if (block[i] == '\0') stopped = true;
+      else text += block[i];
+    }
+    left -= n;
   }
 }

@@ -108,6 +108,16 @@ TEST_F(FixedFile, ReadFixedStringOfNoWidthReadsNothing) {
   }
 }
 
+TEST_F(FixedFile, ReadFixedStringOfAFieldLongerThanABlock) {
+  std::string name(5000, 'n');
+  open(name + std::string(3000, '\0') + "after");
+  std::string text;
+  ReadFixedString(1, text, 8000);
+  EXPECT_EQ(text, name);
+  ReadFixedString(1, text, 5);
+  EXPECT_EQ(text, "after");
+}
+
 TEST(ReadFixedString, FailsOnAFileThatIsNotOpen) {
   TempPrefix prefix;
   std::string text;
