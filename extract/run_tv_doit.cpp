@@ -1,4 +1,8 @@
+#include "extract/tv_doit.h"
 #include "extract/tv_main.h"
 
-// The run page is not part of the program yet; Finish then simply returns to the target page.
-void RunTVDoIt() {}
+void RunTVDoIt() {
+  TVDoIt.show();
+  TVDoIt.refresh();
+  TVDoIt.DoIt();
+}
