@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 
 #include "platform/ui/application.h"
@@ -257,6 +258,10 @@ void Form::setShowInTaskbar(bool shown) {
   load();
   showInTaskbar_ = shown;
   applyWindowStyle();
+}
+void Form::setIcon(const QString& resourcePath) {
+  load();
+  window_->setWindowIcon(QIcon(resourcePath));
 }
 void Form::setCentered(bool centered) { load(), centered_ = centered; }
 void Form::setKeyPreview(bool preview) { load(), keyPreview_ = preview; }
