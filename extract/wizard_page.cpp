@@ -16,6 +16,7 @@ void WizardPage::design() {
   setClientSize(8205, 5460);
   setCentered(true);
   setKeyPreview(true);
+  setIcon(":/extract/tovrik32_icon.png");
 
   Image1.move(120, 120, 2220, 4470);
   Image1.setStretch(false);

@@ -68,6 +68,7 @@ TEST_P(CommonLook, WindowIsAFixedCentredDialogOfTheWizardsSize) {
   EXPECT_EQ(page.borderStyle(), ui::BorderStyle::FixedDialog);
   EXPECT_DOUBLE_EQ(page.scaleWidth(), 8205);
   EXPECT_DOUBLE_EQ(page.scaleHeight(), 5460);
+  EXPECT_FALSE(page.window()->windowIcon().isNull());
   EXPECT_NEAR(page.left() + page.width() / 2, ui::screenWidth() / 2, 30);
   EXPECT_NEAR(page.top() + page.height() / 2, ui::screenHeight() / 2, 30);
 }
