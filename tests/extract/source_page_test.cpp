@@ -277,3 +277,11 @@ TEST_F(SourcePage, Screenshot) {
   click("INTRO.MVL");
   saveScreenshot(TVSource, "tvsource");
 }
+
+TEST_F(SourcePage, AnUnknownSourceKindEndsTheProgramWithAnAssertion) {
+  expectErrorBox();
+  EXPECT_PROGRAM_ENDS(open(0), 1);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0].caption, "Assertion failed!");
+  EXPECT_EQ(errors[0].message.substr(0, errors[0].message.find('\r')), "Unknown 'mode1'.");
+}
