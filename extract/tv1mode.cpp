@@ -1,5 +1,6 @@
 #include "extract/tv1mode.h"
 
+#include "extract/kind_options.h"
 #include "extract/tv_main.h"
 #include "extract/wizard_state.h"
 #include "shared/window_helpers.h"
@@ -20,19 +21,7 @@ void TV1ModeForm::design() {
   Label3.move(2520, 1380, 5535, 255);
   Label3.setCaption("What kind of movie do you want to open in the converter?");
 
-  struct Choice {
-    int index;
-    double top;
-    const char* caption;
-  };
-  const Choice choices[] = {{1, 1800, "MVE file"}, {2, 2580, "MVL file"}, {4, 3120, "BIF file"}, {3, 3660, "EXE file"}};
-  int tabIndex = 0;
-  for (const Choice& c : choices) {
-    Option1[c.index].move(2520, c.top, 4000, 255);
-    Option1[c.index].setCaption(c.caption);
-    Option1[c.index].setFontBold(true);
-    Option1[c.index].setTabIndex(tabIndex++);
-  }
+  PlaceKindOptions(Option1, {{1, 1800, "MVE file"}, {2, 2580, "MVL file"}, {4, 3120, "BIF file"}, {3, 3660, "EXE file"}});
 
   Label4.move(2820, 2040, 5235, 495);
   Label4.setWordWrap(true);

@@ -1,5 +1,6 @@
 #include "extract/tv2mode.h"
 
+#include "extract/kind_options.h"
 #include "extract/tv_main.h"
 #include "extract/wizard_state.h"
 #include "shared/window_helpers.h"
@@ -20,19 +21,9 @@ void TV2ModeForm::design() {
   Label3.move(2520, 1380, 5535, 255);
   Label3.setCaption("To what kind of movie do you want to convert the file to?");
 
-  struct Choice {
-    int index;
-    double top;
-    const char* caption;
-  };
-  const Choice choices[] = {
-      {1, 1800, "MVE file"}, {2, 2820, "Self-playing EXE file for Win32"}, {3, 3600, "Self-playing EXE file for DOS"}};
-  for (const Choice& c : choices) {
-    Option1[c.index].move(2520, c.top, 4000, 255);
-    Option1[c.index].setCaption(c.caption);
-    Option1[c.index].setFontBold(true);
-    Option1[c.index].setTabIndex(c.index);
-  }
+  PlaceKindOptions(Option1, {{1, 1800, "MVE file"},
+                             {2, 2820, "Self-playing EXE file for Win32"},
+                             {3, 3600, "Self-playing EXE file for DOS"}});
 
   Label4.move(2820, 2040, 5235, 735);
   Label4.setWordWrap(true);
