@@ -136,3 +136,12 @@ TEST_F(WizardTest, ScreenshotsOfTheKindPages) {
   TV2Mode.show();
   saveScreenshot(TV2Mode, "tv2mode");
 }
+
+TEST_F(WizardTest, EnterPressesNextOnlyOnceItIsEnabled) {
+  TV1Mode.show();
+  userKey(TV1Mode.Option1[1].widget(), Qt::Key_Return);
+  EXPECT_EQ(shownPages(), std::vector<std::string>{"TV1Mode"});
+  userClick(TV1Mode.Option1[1]);
+  userKey(TV1Mode.Option1[1].widget(), Qt::Key_Return);
+  EXPECT_EQ(shownPages(), std::vector<std::string>{"TV2Mode"});
+}

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
 #include <QComboBox>
 
 #include "extract/tv2mode.h"
@@ -284,4 +285,12 @@ TEST_F(SourcePage, AnUnknownSourceKindEndsTheProgramWithAnAssertion) {
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0].caption, "Assertion failed!");
   EXPECT_EQ(errors[0].message.substr(0, errors[0].message.find('\r')), "Unknown 'mode1'.");
+}
+
+TEST_F(SourcePage, TheFileListHasTheFocusWhenThePageOpens) {
+  putSource("MOVIES/A.MVE", movie());
+  open(1);
+  TVSource.window()->activateWindow();
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::focusWidget(), TVSource.File1.widget());
 }
