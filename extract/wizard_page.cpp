@@ -63,8 +63,11 @@ void HandOverPage::onUnload() {
   if (PageSwitch == 0) ui::endProgram();
 }
 
-void HandOverPage::handOver(const std::function<void()>& showNext) {
+void HandOverPage::handOver(const std::function<void()>& showNext) { handOver([] {}, showNext); }
+
+void HandOverPage::handOver(const std::function<void()>& changeState, const std::function<void()>& showNext) {
   PageSwitch = -1;
+  changeState();
   unload();
   showNext();
 }

@@ -53,8 +53,11 @@ class HandOverPage : public WizardPage {
   // that can hand over.
   int16_t PageSwitch = 0;
 
+  // Sets the flag, changes the wizard state as the page's step asks, unloads this page, then shows the
+  // next one.
+  void handOver(const std::function<void()>& showNext);
+  void handOver(const std::function<void()>& changeState, const std::function<void()>& showNext);
+
  protected:
   void onUnload() override;
-  // Sets the flag, unloads this page, then shows the next one.
-  void handOver(const std::function<void()>& showNext);
 };
