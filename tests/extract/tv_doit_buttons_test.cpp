@@ -47,8 +47,11 @@ TEST_F(RunPageButtons, ThePageShowsItsDesignStateWhileRunning) {
     EXPECT_EQ(TVDoIt.ButtonNext.caption(), "&Next >");
     EXPECT_FALSE(TVDoIt.ButtonNext.enabled());
     EXPECT_TRUE(TVDoIt.ButtonCancel.enabled());
-    for (ui::Control* c : TVDoIt.controls())
-      if (c->hasFont()) EXPECT_EQ(c->fontName(), "Tahoma") << c->name();
+    for (ui::Control* c : TVDoIt.controls()) {
+      if (c->hasFont()) {
+        EXPECT_EQ(c->fontName(), "Tahoma") << c->name();
+      }
+    }
   });
   RunTVDoIt();
   EXPECT_TRUE(finished());
