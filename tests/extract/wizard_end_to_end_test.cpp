@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 
@@ -139,7 +140,12 @@ TEST_P(WizardEndToEnd, FromTheFirstPageToTheWrittenFiles) {
   }
   ASSERT_TRUE(TVTarget.isVisible());
   EXPECT_EQ(TVTarget.Text1.text(), "C:\\MOVIES");
-  TVTarget.Text1.setText("c:\\movies\\run");
+  auto* typing = TVTarget.Text1.widget()->findChild<QLineEdit*>();
+  ASSERT_NE(typing, nullptr);
+  userKey(typing, Qt::Key_End);
+  userKey(typing, Qt::Key_Home, Qt::ShiftModifier);
+  QTest::keyClicks(typing, "c:\\movies\\run");
+  EXPECT_EQ(TVTarget.Text1.text(), "c:\\movies\\run");
   userClick(TVTarget.ButtonNext);
 
   ASSERT_TRUE(TVDoIt.isVisible());
