@@ -125,9 +125,11 @@ void extractionRun(const Library& library, const std::string& winLibrary, const 
   if (!succeeded) throw std::runtime_error("the extraction run failed");
 }
 
+// Each timed copy starts on an empty folder with no dirty pages left over from the last one.
 void emptyFolder(const fs::path& folder) {
   fs::remove_all(folder);
   fs::create_directories(folder);
+  sync();
 }
 
 // A line of /proc/self/status in KiB, such as VmRSS or VmHWM.
