@@ -26,7 +26,6 @@ class TVDoItForm : public WizardPage {
   // writing what was read) or a write fails.
   void copypartX(int16_t FileIn, int16_t FileOut, int32_t count);
 
-  bool running() const { return running_; }
   // Closes the run's files and removes the output it was writing; the program ends after it.
   void AbortRun();
 

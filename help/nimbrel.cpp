@@ -25,8 +25,9 @@ constexpr double kIndexMinimumHeight = 960;
 }  // namespace
 
 NimbrelForm::NimbrelForm() : Form("Nimbrel") {
-  Image1.on(&ui::PictureControl::onMouseDown,
-            [](int index, int button, int shift, double x, double y) { Nimbrel_Image1_MouseDown(index, button, shift, x, y); });
+  Image1.on(&ui::PictureControl::onMouseDown, [](int index, int button, int shift, double x, double y) {
+    Nimbrel_Image1_MouseDown(index, button, shift, x, y);
+  });
   MenuIndex.onClick = Nimbrel_MenuIndex_Click;
   MenuPlaySounds.onClick = Nimbrel_MenuPlaySounds_Click;
   MenuInternet.onClick = Nimbrel_MenuInternet_Click;

@@ -213,15 +213,20 @@ TEST_F(RunPageTest, CancelAnsweredNoLetsTheRunFinish) {
   EXPECT_EQ(TVDoIt.Label1.caption(), kSucceeded);
 }
 
-TEST_F(RunPageTest, CancelAnsweredYesEndsTheProgramAndRemovesThePartlyWrittenFile) {
+TEST_F(RunPageTest, CancelAnsweredNoThenYesEndsTheProgramAndRemovesThePartlyWrittenFile) {
   const std::string older = bytesOf(777, 23);
   writeFile(targetFolder / "INTRO.MVE", older);
   source(bytesOf(100000, 24));
   choose({{"INTRO.MVE", 0, 100000}});
+  user.atYield(1, [&] { userClick(TVDoIt.ButtonCancel); });
   user.atYield(2, [&] { userClick(TVDoIt.ButtonCancel); });
+  user.answerMessageBox(ui::kIdNo);
   user.answerMessageBox(ui::kIdYes);
 
   EXPECT_PROGRAM_ENDS(RunTVDoIt(), 0);
+
+  EXPECT_EQ(user.messageBoxes().size(), 2u);
+  EXPECT_EQ(user.yields(), 2);
 
   EXPECT_EQ(targetFiles(), std::vector<std::string>{"INTRO.MVE"});
   EXPECT_TRUE(target("INTRO.MVE") == older);

@@ -38,8 +38,10 @@ class Bookmarks : public HelpTest {
   }
 
   void makeCurrent(const std::string& title) {
-    for (int k = 1; k <= NimbrelIndex.TreeView1.count(); ++k)
-      if (NimbrelIndex.TreeView1.item(k).text() == title) return NimbrelIndex_TreeView1_NodeClick(NimbrelIndex.TreeView1.item(k));
+    for (int k = 1; k <= NimbrelIndex.TreeView1.count(); ++k) {
+      ui::Node& node = NimbrelIndex.TreeView1.item(k);
+      if (node.text() == title) return NimbrelIndex_TreeView1_NodeClick(node);
+    }
     FAIL() << "no topic " << title;
   }
 

@@ -204,7 +204,8 @@ TEST_F(Companion, AboutHelpFileKeepsAllItsLinesWhenTheVersionKeysAreMissing) {
   choose("About Help File");
   ASSERT_EQ(user.messageBoxes().size(), 1u);
   EXPECT_EQ(user.messageBoxes()[0].text,
-            "TOVRIKALL32 Help\r\nVersion Beta 02,1,1,0,3\r\nUses Nimbrel Engine V.0\r\n\r\nAuthor: \r\neMail: \r\n\r\n");
+            "TOVRIKALL32 Help\r\nVersion Beta 02,1,1,0,3\r\nUses Nimbrel Engine V.0\r\n\r\n"
+            "Author: \r\neMail: \r\n\r\n");
 }
 
 TEST_F(Companion, AboutNimbrelNamesTheEngineVersionFirst) {
@@ -269,7 +270,8 @@ TEST_F(Companion, LoadingBeforeTheStartUpHookIsAFatalAssertion) {
   EXPECT_PROGRAM_ENDS(Nimbrel.load(), 1);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0].caption, "Assertion failed!");
-  EXPECT_EQ(errors[0].message, "Nimbrel_Init was not called before.\r\n\r\nContact program author with this information!");
+  EXPECT_EQ(errors[0].message,
+            "Nimbrel_Init was not called before.\r\n\r\nContact program author with this information!");
 }
 
 TEST_F(Companion, ClosingStopsTheSoundAndTakesTheShownTopicWindowAlongTheNextLoadStartsAfresh) {
@@ -285,6 +287,26 @@ TEST_F(Companion, ClosingStopsTheSoundAndTakesTheShownTopicWindowAlongTheNextLoa
   EXPECT_FALSE(NimbrelIndex.isVisible());
   EXPECT_EQ(NimbrelIndex.TreeView1.count(), 2);
   EXPECT_EQ(NimbrelIndex.topicTitle, "Welcome");
+}
+
+class WizardPage : public ui::Form {
+ public:
+  WizardPage() : Form("WizardPage") {}
+};
+WizardPage page;
+
+TEST_F(Companion, ShownFromAPageItClosesWithThePageAndTakesTheTopicWindowAlong) {
+  Nimbrel.show(page);
+  leftClick();
+  ASSERT_TRUE(NimbrelIndex.isVisible());
+  user.sound().commands.clear();
+  page.unload();
+  EXPECT_FALSE(Nimbrel.isLoaded());
+  EXPECT_FALSE(NimbrelIndex.isLoaded());
+  EXPECT_EQ(user.sound().commands, kSilence);
+  Nimbrel.show(page);
+  EXPECT_TRUE(Nimbrel.isVisible());
+  EXPECT_EQ(NimbrelIndex.TreeView1.count(), 2);
 }
 
 TEST_F(Companion, BecomingTheActiveWindowPlaysTheActivationSound) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include <QImage>
 #include <QTreeWidget>
 
 #include "help/help_family.h"
@@ -48,6 +49,16 @@ class TopicWindow : public HelpTest {
     NimbrelIndex.show(Nimbrel);
   }
 };
+
+TEST_F(TopicWindow, TheImageListHoldsThreeIconsWhoseSilverShowsThrough) {
+  ASSERT_EQ(NimbrelIndex.ImageList1.count(), 3);
+  for (int i = 1; i <= 3; ++i) {
+    QImage icon = NimbrelIndex.ImageList1.picture(i).toImage();
+    EXPECT_EQ(icon.size(), QSize(16, 16)) << i;
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "corner of icon " << i;
+    EXPECT_EQ(qAlpha(icon.pixel(8, 8)), 255) << "middle of icon " << i;
+  }
+}
 
 TEST_F(TopicWindow, ANodeClickMakesTheNodeCurrentAndSetsTheButtons) {
   struct Case {
