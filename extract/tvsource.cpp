@@ -111,7 +111,7 @@ void TVSource_Drive1_Change() {
   if (win::tryStep([&] { TVSource.Dir1.setPath(drive); })) return;
   ShowError("", "Drive not ready",
             "Drive " + UpperCaseAscii(drive) + " cannot be read. Insert a disk or choose another drive.");
-  TVSource.Drive1.setDrive(TVSource.Dir1.path());
+  win::tryStep([] { TVSource.Drive1.setDrive(TVSource.Dir1.path()); });
 }
 
 void TVSource_Dir1_Change() {
