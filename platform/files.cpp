@@ -397,4 +397,10 @@ void replaceFile(std::string_view from, std::string_view to) {
   if (::rename(src.c_str(), dst.c_str()) != 0) raiseErrno(errno, src);
 }
 
+bool sameFile(std::string_view a, std::string_view b) {
+  struct stat sa{}, sb{};
+  if (::stat(drives().toHost(a).c_str(), &sa) != 0 || ::stat(drives().toHost(b).c_str(), &sb) != 0) return false;
+  return S_ISREG(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 }  // namespace win

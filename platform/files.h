@@ -70,6 +70,8 @@ void fileCopy(std::string_view from, std::string_view to);
 int64_t fileLen(std::string_view path);
 void name(std::string_view from, std::string_view to);         // rename; error 58 when the target exists
 void replaceFile(std::string_view from, std::string_view to);  // rename over an existing target
+// True when both paths name one existing file, whatever drive or spelling reaches it.
+bool sameFile(std::string_view a, std::string_view b);
 
 // "*" any run of characters, "?" any one character, without regard to case; "*.*" also matches names
 // without a dot, and a pattern ending in "." matches names without an extension.

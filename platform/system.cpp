@@ -147,11 +147,15 @@ std::string appExeName() {
   return app().exeName;
 }
 std::string commandLine() { return app().commandLine; }
+// The other values still come from the running program, and a later query must not undo this one.
 void setAppPath(std::string winPath) {
+  if (!app().pathSet) initApplication(0, nullptr);
   app().path = std::move(winPath);
-  app().pathSet = true;
 }
-void setAppExeName(std::string name) { app().exeName = std::move(name); }
+void setAppExeName(std::string name) {
+  if (!app().pathSet) initApplication(0, nullptr);
+  app().exeName = std::move(name);
+}
 void setCommandLine(std::string text) { app().commandLine = std::move(text); }
 
 void sleepMs(uint32_t ms) {

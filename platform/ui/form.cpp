@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 
 #include "platform/ui/application.h"
@@ -161,6 +162,9 @@ void Form::applyWindowStyle() {
   window_->setWindowTitle(detail::toQt(caption_));
   QPalette p = window_->palette();
   p.setColor(QPalette::Window, toQColor(backColor_));
+  // Disabled texts in the system's gray text colour: Qt's default gray vanishes on the button face.
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    p.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
   window_->setPalette(p);
   window_->setAutoFillBackground(true);
   if (wasVisible) window_->show();
@@ -254,6 +258,10 @@ void Form::setShowInTaskbar(bool shown) {
   load();
   showInTaskbar_ = shown;
   applyWindowStyle();
+}
+void Form::setIcon(const QString& resourcePath) {
+  load();
+  window_->setWindowIcon(QIcon(resourcePath));
 }
 void Form::setCentered(bool centered) { load(), centered_ = centered; }
 void Form::setKeyPreview(bool preview) { load(), keyPreview_ = preview; }

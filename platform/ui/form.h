@@ -79,6 +79,7 @@ class Form {
   void setAlwaysOnTop(bool onTop);
   void setBackColor(Color color);
   bool setFontName(std::string_view family);  // the window's own font
+  void setIcon(const QString& resourcePath);  // the window's icon, a picture stored with the program
 
   // Shows a menu of this form as a popup at a point of the client area (twips); returns after the chosen
   // entry's Click handler has run, or at once when none was chosen.

@@ -150,3 +150,15 @@ TEST(Files, FreeFileSkipsNumbersInUse) {
   win::openFile(1, "C:\\a", win::OpenMode::BinaryRead);
   EXPECT_EQ(win::freeFile(), 3);
 }
+
+TEST(Files, SameFileSeesOneFileThroughAnyDriveOrSpelling) {
+  TempPrefix prefix;
+  fs::path d = prefix.mapDrive('D', "cd");
+  writeFile(d / "Movies" / "INTRO.MVE", "movie");
+  writeFile(d / "Movies" / "OTHER.MVE", "movie");
+  win::drives().map('E', d / "Movies");
+  EXPECT_TRUE(win::sameFile("D:\\MOVIES\\intro.mve", "E:\\INTRO.MVE"));
+  EXPECT_FALSE(win::sameFile("D:\\MOVIES\\INTRO.MVE", "D:\\MOVIES\\OTHER.MVE"));
+  EXPECT_FALSE(win::sameFile("D:\\MOVIES\\NEW.MVE", "D:\\MOVIES\\NEW.MVE"));  // not there
+  EXPECT_FALSE(win::sameFile("D:\\MOVIES", "E:\\"));                          // folders are no files
+}

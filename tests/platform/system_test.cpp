@@ -70,3 +70,18 @@ TEST(System, WebAddressesAreNotPaths) {
   EXPECT_FALSE(win::isWebAddress("C:\\HELP\\index.htm"));
   EXPECT_FALSE(win::isWebAddress("pages/a.htm"));
 }
+
+// Each test runs in a process of its own, so nothing has asked for the running program yet.
+TEST(System, AProgramNameSetBeforeAnyQueryIsKept) {
+  TempPrefix prefix;
+  win::setAppExeName("tovrik32");
+  EXPECT_EQ(win::appExeName(), "tovrik32");
+  EXPECT_FALSE(win::appPath().empty());
+}
+
+TEST(System, AProgramFolderSetBeforeAnyQueryLeavesTheNameToTheRunningProgram) {
+  TempPrefix prefix;
+  win::setAppPath("C:\\PROGRAMS");
+  EXPECT_EQ(win::appPath(), "C:\\PROGRAMS");
+  EXPECT_EQ(win::appExeName(), "platform_core_tests");
+}

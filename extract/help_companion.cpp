@@ -1,0 +1,10 @@
+#include "extract/help_companion.h"
+
+#include "help/nimbrel.h"
+
+void ShowHelpCompanion(ui::Form* owner) {
+  if (owner)
+    Nimbrel.show(*owner);
+  else
+    Nimbrel.show();
+}

@@ -1,0 +1,9 @@
+#include "extract/tv_main.h"
+#include "platform/ui/application.h"
+#include "shared/vyst32.h"
+
+int main(int argc, char** argv) {
+  makedirtree_probe = "mscreate.dir";
+  ui::setProgramTitle("TOVRIK32");
+  return ui::runProgram(argc, argv, Main);
+}

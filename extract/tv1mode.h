@@ -1,0 +1,27 @@
+#pragma once
+// The first page: what kind of movie container to open (mode1).
+#include "extract/wizard_page.h"
+#include "platform/ui/basic_controls.h"
+#include "platform/ui/control.h"
+
+void TV1Mode_Form_Load();
+void TV1Mode_Option1_Click(int Index);
+void TV1Mode_ButtonNext_Click();
+
+class TV1ModeForm : public HandOverPage {
+ public:
+  TV1ModeForm();
+
+  ui::Label Label3{this, "Label3"};
+  // Indices are the mode1 values; BIF (4) stands above EXE (3) on the page and in the tab order.
+  ui::ControlArray<ui::OptionButton> Option1{this, "Option1", {1, 2, 4, 3}};
+  ui::Label Label4{this, "Label4"};
+  ui::Label Label5{this, "Label5"};
+  ui::Label Label2{this, "Label2"};
+  ui::Label Label6{this, "Label6"};
+
+ protected:
+  void design() override;
+  void onLoad() override { TV1Mode_Form_Load(); }
+};
+extern TV1ModeForm TV1Mode;

@@ -1,0 +1,147 @@
+#include <algorithm>
+#include <vector>
+
+#include "extract/output_names.h"
+#include "extract/tv_doit.h"
+#include "platform/error.h"
+#include "platform/files.h"
+#include "platform/system.h"
+#include "platform/ui/application.h"
+#include "shared/error_box.h"
+#include "shared/routines.h"
+#include "shared/vyst32.h"
+
+namespace {
+
+constexpr int32_t kBlock = 32768;
+constexpr char kSucceeded[] = "The process completed successfully. Thanks for using Vortane Manager Tools!";
+constexpr char kFailed[] =
+    "The process ended with errors: not every file could be written. Files that were not written "
+    "completely were left out.";
+
+// Clears the run's flag however the run is left, also when the program ends at a yield.
+class RunningFlag {
+ public:
+  explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ~RunningFlag() { flag_ = false; }
+  RunningFlag(const RunningFlag&) = delete;
+  RunningFlag& operator=(const RunningFlag&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+void TVDoItForm::DoIt() {
+  if (running_) return;
+  RunningFlag runningFlag(running_);
+  failures_.clear();
+
+  // The run works on the choices as they were when it started, whatever runs at its yields.
+  const MovieTable movies = Movies;
+  const int count = std::clamp<int>(MovieCount, 0, MovieTable::kCapacity);
+  const std::string sourcePath = SourcePath;
+  const std::string stubFile = StubFile;
+  const int16_t outputKind = mode2;
+  const std::string mainDir = AddPathSeparator(pfad_main);
+
+  const std::string stubPath = IsValue(stubFile) ? mainDir + "stub\\" + stubFile : std::string();
+  int64_t stubLength = 0;
+  if (!stubPath.empty()) win::tryStep([&] { stubLength = win::fileLen(stubPath); });
+  TargetDir = AddPathSeparator(TargetDir);
+  const std::string targetDir = TargetDir;
+  ProgressBar1.setMin(0);
+  ProgressBar1.setMax(static_cast<float>(SpaceNeeded));
+  ProgressBar1.setValue(0);
+  progress_ = 0;
+
+  const std::vector<std::string> names = OutputNames(movies, count, outputKind);
+  for (int k = 1; k <= count; ++k) {
+    LabelProgress.setCaption("Processing " + names[k - 1] + "...");
+    writeMovie(movies[k], names[k - 1], stubPath, stubLength, sourcePath, targetDir);
+  }
+
+  ButtonCancel.setEnabled(false);
+  ButtonNext.setEnabled(true);
+  ButtonNext.setCaption("E&xit");
+  if (outputKind == 3) {
+    win::desktop().startTextViewer(mainDir + "DOSPLAY.TXT");
+    copyExtra(mainDir + "HMI\\hmidet.386", targetDir + "hmidet.386");
+    copyExtra(mainDir + "HMI\\hmidrv.386", targetDir + "hmidrv.386");
+  }
+  Label1.setCaption(failures_.empty() ? kSucceeded : kFailed);
+  ProgressBar1.setVisible(false);
+  LabelProgress.setVisible(false);
+  refresh();
+  if (!failures_.empty()) ShowError("", "Extraction failed", "These files could not be written:\r\n" + failures_);
+}
+
+void TVDoItForm::writeMovie(const MovieEntry& movie, const std::string& outputName, const std::string& stubPath,
+                            int64_t stubLength, const std::string& sourcePath, const std::string& targetDir) {
+  const std::string outputPath = targetDir + outputName;
+  try {
+    if (win::sameFile(outputPath, sourcePath)) {
+      recordFailure(outputName, "it is the source file itself");
+      return;
+    }
+    pending_.emplace(outputPath);
+    FileOut = static_cast<int16_t>(win::freeFile());
+    win::openFile(FileOut, pending_->temporaryPath(), win::OpenMode::BinaryReadWrite);
+    if (!stubPath.empty()) {
+      FileIn = static_cast<int16_t>(win::freeFile());
+      win::openFile(FileIn, stubPath, win::OpenMode::BinaryRead);
+      copypartX(FileIn, FileOut, static_cast<int32_t>(stubLength));
+      win::closeFile(FileIn);
+    }
+    FileIn = static_cast<int16_t>(win::freeFile());
+    win::openFile(FileIn, sourcePath, win::OpenMode::BinaryRead);
+    SeekTo(FileIn, movie.Offset);
+    copypartX(FileIn, FileOut, movie.Size);
+    closeRunFiles();
+    pending_->commit();
+    pending_.reset();
+  } catch (const win::Error& e) {
+    AbortRun();
+    recordFailure(outputName, win::Error::description(e.number()));
+  }
+}
+
+void TVDoItForm::copyExtra(const std::string& from, const std::string& to) {
+  std::string name, directory;
+  SplitPath(to, directory, name);
+  try {
+    if (win::sameFile(from, to)) return;  // the target is the folder the file comes from
+    pending_.emplace(to);
+    win::fileCopy(from, pending_->temporaryPath());
+    pending_->commit();
+    pending_.reset();
+  } catch (const win::Error& e) {
+    AbortRun();
+    recordFailure(name, win::Error::description(e.number()));
+  }
+}
+
+void TVDoItForm::copypartX(int16_t FileIn, int16_t FileOut, int32_t count) {
+  std::vector<char> buffer(kBlock);
+  auto copyBlock = [&](size_t length) {
+    size_t got = win::getBytes(FileIn, buffer.data(), length);
+    win::putBytes(FileOut, buffer.data(), got);
+    advance(static_cast<int64_t>(got));
+    if (got < length) win::raise(win::InputPastEndOfFile);
+    ui::doEvents();
+  };
+  const int64_t end = win::seek(FileIn) + count;
+  while (win::seek(FileIn) + kBlock < end) copyBlock(kBlock);
+  const int64_t rest = end - win::seek(FileIn);
+  if (rest >= 1) copyBlock(static_cast<size_t>(rest));
+}
+
+void TVDoItForm::advance(int64_t bytes) {
+  progress_ += bytes;
+  ProgressBar1.setValue(static_cast<float>(progress_));
+}
+
+void TVDoItForm::recordFailure(const std::string& outputName, const std::string& reason) {
+  failures_ += "\r\n" + outputName + " (" + reason + ")";
+}

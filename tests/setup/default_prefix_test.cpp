@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/drives.h"
+#include "platform/files.h"
+#include "shared/settings.h"
+#include "shared/vyst32.h"
+#include "support/temp_prefix.h"
+#include "support/ui_driver.h"
+#include "tools/setup/default_prefix.h"
+
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+namespace {
+
+const DefaultPrefixVersion kVersion{"1.0", "Beta", "02", "03"};
+
+class DefaultPrefix : public UiTest {
+ protected:
+  fs::path host(const std::string& winPath) { return win::drives().toHost(winPath); }
+};
+
+TEST_F(DefaultPrefix, StartsTheLibraryOnTheWizardsMainDirectory) {
+  ASSERT_TRUE(FillDefaultPrefix(VM_SOURCE_DIR, kVersion));
+  prog_key = "TOVRIK32";
+  vyst_init();
+  EXPECT_EQ(pfad_vyst, "C:\\VORTANE\\");
+  EXPECT_EQ(pfad_main, "C:\\VORTANE\\TOVRIK32\\");
+  EXPECT_EQ(GetIniString(pfad_vyst, "vyst.ini", "Moduls_Dirs", "TOVRIK32.MAN"), "C:\\VORTANE\\TOVRIK32\\MANUAL\\");
+  EXPECT_EQ(GetIniString(pfad_vyst, "vyst.ini", "Moduls_Versions", "TOVRIK32.MAN"), "1.0 Beta 02 Build 03,1.0,Beta,02,03");
+}
+
+TEST_F(DefaultPrefix, HoldsTheProgramFilesTheManualAndTheSamples) {
+  ASSERT_TRUE(FillDefaultPrefix(VM_SOURCE_DIR, kVersion));
+  const fs::path source = VM_SOURCE_DIR;
+  EXPECT_EQ(readFile(host("C:\\VORTANE\\TOVRIK32\\Tovrik32.jpg")), readFile(source / "extract/data/Tovrik32.jpg"));
+  EXPECT_EQ(readFile(host("C:\\VORTANE\\Nimbrel\\fs1.gif")), readFile(source / "help/data/Nimbrel/fs1.gif"));
+  EXPECT_EQ(readFile(host("C:\\VORTANE\\TOVRIK32\\MANUAL\\pages\\run.htm")), readFile(source / "help/manual/pages/run.htm"));
+  EXPECT_TRUE(win::directoryExists("C:\\VORTANE\\TOVRIK32\\stub"));
+  EXPECT_TRUE(win::dirSearch("C:\\VORTANE\\TOVRIK32\\stub\\").empty());
+  EXPECT_EQ(win::dirSearch("C:\\SAMPLES\\*.*"),
+            (std::vector<std::string>{"AREA.BIF", "LOGO.MVE", "MOVIES.MVL", "TRAILER.EXE"}));
+}
+
+TEST_F(DefaultPrefix, OpensThePagesOnTheSamplesWithCrlfSettings) {
+  ASSERT_TRUE(FillDefaultPrefix(VM_SOURCE_DIR, kVersion));
+  EXPECT_EQ(readFile(host("C:\\VORTANE\\TOVRIK32\\tovrik32.ini")),
+            "[LastSettings]\r\nSourcePath=C:\\SAMPLES\r\nTargetDir=C:\\MOVIES\r\n");
+  EXPECT_EQ(readFile(host("C:\\VYST.CFG")), "[Directories]\r\nVyst3=C:\\VORTANE\\\r\n");
+}
+
+TEST_F(DefaultPrefix, LeavesAnExistingFamilyAlone) {
+  writeFile(prefix.driveC() / "VYST.CFG", "[Directories]\r\nVyst3=C:\\OTHER\r\n");
+  EXPECT_FALSE(FillDefaultPrefix(VM_SOURCE_DIR, kVersion));
+  EXPECT_EQ(readFile(prefix.driveC() / "VYST.CFG"), "[Directories]\r\nVyst3=C:\\OTHER\r\n");
+  EXPECT_FALSE(fs::exists(prefix.driveC() / "VORTANE"));
+}
+
+}  // namespace
