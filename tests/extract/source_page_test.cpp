@@ -71,7 +71,7 @@ const VerdictCase kVerdicts[] = {
      [] { return samples::mvlLibrary({{"A.MVE", movie(), {}}, {"B.MVE", movie(), {}}, {"C.MVE", movie(), {}}}); },
      "Valid MVL library file. Contains 3 MVE files.", true},
     {"MvlWrongMagic", 2, "BAD.MVL",
-     [] { return samples::mvlLibrary({{"A.MVE", movie(), {}}}, {.magic = "XMVL"}); }, "No MVE file.", false},
+     [] { return samples::mvlLibrary({{"A.MVE", movie(), {}}}, {.magic = "XMVL", .declaredCount = {}}); }, "No MVE file.", false},
     {"ExeDos", 3, "DOS.EXE", [] { return exeAt(107354); }, "Valid MVE self-playing file with DOS stub.", true},
     {"ExeWin32At76800", 3, "W1.EXE", [] { return exeAt(76800); }, "Valid MVE self-playing file with Win32 stub.", true},
     {"ExeWin32At233472", 3, "W2.EXE", [] { return exeAt(233472); }, "Valid MVE self-playing file with Win32 stub.",
