@@ -256,9 +256,13 @@ void DirListBox::refresh() {
 void DirListBox::userSelected(int) { fire(onClick); }
 
 // Opening an entry is the program's Path change, run as a handler so its errors are handled alike.
+// An entry whose directory has vanished since the list was read only makes the list read again.
 void DirListBox::userActivated(int row) {
   std::string target = list(row - int(ancestors_.size()));
-  fire([this, target] { setPath(target); });
+  fire([this, target] {
+    if (win::directoryExists(target)) return setPath(target);
+    win::tryStep([this] { open(existingDirectory(path_)); });
+  });
 }
 
 // ---- FileListBox

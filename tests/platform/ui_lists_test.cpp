@@ -140,6 +140,18 @@ TEST_F(ListsTest, DoubleClickingAnEntryOpensIt) {
   EXPECT_EQ(chooser.dir1.path(), "C:\\");
 }
 
+TEST_F(ListsTest, OpeningADirectoryThatVanishedReadsTheListAgain) {
+  chooser.dir1.setPath("C:\\Games");
+  chooser.show();
+  chooser.events.clear();
+  std::filesystem::remove_all(prefix.driveC() / "Games" / "Vortane");
+  testing_support::userDoubleClickRow(chooser.dir1, 3);  // Vortane, gone by now
+  EXPECT_EQ(chooser.dir1.path(), "C:\\Games");
+  EXPECT_EQ(chooser.dir1.listCount(), 1);
+  EXPECT_EQ(chooser.dir1.list(0), "C:\\Games\\Arcade");
+  EXPECT_TRUE(chooser.events.empty());
+}
+
 TEST_F(ListsTest, TheFileListMatchesItsPatternsWithoutRegardToCase) {
   chooser.file1.setPath("C:\\GAMES\\VORTANE");
   struct Case {
