@@ -104,6 +104,19 @@ TEST_F(RunPageTest, AnOlderFileOfTheOutputNameIsReplacedWithoutAsking) {
   EXPECT_TRUE(user.messageBoxes().empty());
 }
 
+TEST_F(RunPageTest, AFileThatHappensToBearTheTemporaryNameIsLeftAlone) {
+  writeFile(targetFolder / "INTRO.MVE.~tv", "the user's own");
+  const std::string movie = bytesOf(500, 33);
+  source(movie);
+  choose({{"INTRO.MVE", 0, 500}});
+
+  RunTVDoIt();
+
+  EXPECT_EQ(targetFiles(), (std::vector<std::string>{"INTRO.MVE", "INTRO.MVE.~tv"}));
+  EXPECT_TRUE(target("INTRO.MVE") == movie);
+  EXPECT_EQ(target("INTRO.MVE.~tv"), "the user's own");
+}
+
 TEST_F(RunPageTest, AValuePastTheBarsMaximumDoesNotCutTheCopyShort) {
   const std::string movie = bytesOf(100000, 12);
   source(movie);
