@@ -6,6 +6,6 @@ cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 dir=build/plain
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$dir" -j "$(nproc)"
+cmake --build "$dir" -j "$(nproc)" --target tovrik32 vm-setup-default
 "$dir/tools/setup/vm-setup-default" "$PWD"
 exec "$dir/extract/tovrik32" "$@"
