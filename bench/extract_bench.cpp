@@ -63,9 +63,9 @@ void writeLibrary(const Library& library) {
   std::ofstream out(library.file, std::ios::binary);
   const std::string head = samples::mvlLibrary(directory);
   out.write(head.data(), static_cast<std::streamsize>(head.size()));
-  uint32_t seed = 1;
+  uint32_t pattern = 1;
   for (const MovieEntry& movie : library.movies) {
-    const std::string bytes = samples::mveMovie(static_cast<size_t>(movie.Size), seed++);
+    const std::string bytes = samples::mveMovie(static_cast<size_t>(movie.Size), pattern++);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   }
   if (!out) throw std::runtime_error("cannot write " + library.file.string());

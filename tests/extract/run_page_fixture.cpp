@@ -66,9 +66,9 @@ void RunPageTest::expectErrorBox() {
   });
 }
 
-std::string bytesOf(size_t size, unsigned seed) {
+std::string bytesOf(size_t size, unsigned pattern) {
   std::string bytes(size, '\0');
-  uint32_t state = seed * 2654435761u + 1;
+  uint32_t state = pattern * 2654435761u + 1;
   for (char& c : bytes) {
     state = state * 1664525u + 1013904223u;
     c = static_cast<char>(state >> 24);

@@ -35,6 +35,6 @@ class RunPageTest : public UiTest {
 };
 
 // Bytes that differ from block to block, so that a block written twice or out of place shows.
-std::string bytesOf(size_t size, unsigned seed);
+std::string bytesOf(size_t size, unsigned pattern);
 
 }  // namespace testing_support
