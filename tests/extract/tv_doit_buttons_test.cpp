@@ -57,6 +57,13 @@ TEST_F(RunPageButtons, ThePageShowsItsDesignStateWhileRunning) {
   EXPECT_TRUE(finished());
 }
 
+TEST_F(RunPageButtons, ScreenshotsWhileRunningAndAtTheEnd) {
+  user.atYield(2, [] { saveScreenshot(TVDoIt, "tvdoit_running"); });
+  RunTVDoIt();
+  EXPECT_EQ(TVDoIt.ButtonNext.caption(), "E&xit");
+  saveScreenshot(TVDoIt, "tvdoit_done");
+}
+
 struct YieldAction {
   const char* name;
   std::function<void(ScriptedUser&)> act;
