@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -18,8 +19,6 @@
 #include <iostream>
 #include <string>
 #include <vector>
-
-#include <QApplication>
 
 #include "extract/tv_doit.h"
 #include "extract/tv_main.h"
@@ -197,7 +196,8 @@ int main(int argc, char** argv) {
     std::printf("plain copy:      %8.1f MiB/s (best of %d, %zu-byte buffer)\n", plainRate, kRounds, kPlainBuffer);
     std::printf("extraction run:  %8.1f MiB/s (best of %d)\n", runRate, kRounds);
     std::printf("ratio:           %8.1f %% of the plain copy\n", 100.0 * runRate / plainRate);
-    std::printf("of the run:      %8.1f ms to show, repaint and close the page (a run without movies)\n", emptyBest * 1000);
+    std::printf("of the run:      %8.1f ms to show, repaint and close the page (a run without movies)\n",
+                emptyBest * 1000);
     std::printf("peak memory:     %8.1f MiB (ru_maxrss)\n", usage.ru_maxrss / 1024.0);
     std::printf("during the runs: %8.1f MiB resident before, %.1f MiB at the peak (+%.1f MiB)\n", rssBefore / 1024.0,
                 runPeak / 1024.0, (runPeak - rssBefore) / 1024.0);

@@ -1,8 +1,7 @@
 #include "extract/containers.h"
 
-#include <cstdio>
-
 #include <algorithm>
+#include <cstdio>
 
 #include "platform/error.h"
 #include "platform/files.h"
@@ -34,8 +33,7 @@ int32_t longAt(int file, int64_t offset) {
 
 bool checkKind(int file, int32_t& value) {
   switch (mode1) {
-    case 1:
-      return IsMVEAt(file, 0);
+    case 1: return IsMVEAt(file, 0);
     case 2: {
       bool valid = textAt(file, 0, 4) == "VMVL";
       value = longAt(file, 4);
@@ -57,9 +55,7 @@ bool checkKind(int file, int32_t& value) {
       // The first entry's offset field is read whatever the count, also for an empty archive.
       return IsMVEAt(file, longAt(file, 24));
     }
-    default:
-      ReportAssertion("Unknown 'mode1'.", true);
-      return false;
+    default: ReportAssertion("Unknown 'mode1'.", true); return false;
   }
 }
 
@@ -153,13 +149,9 @@ DirectoryVerdict ReadLibraryDirectory(std::string_view path, MovieTable& entries
     win::ScopedFile source(path, win::OpenMode::BinaryRead);
     int64_t length = win::lof(source.number());
     switch (mode1) {
-      case 2:
-        return readMvl(source.number(), length, count, entries, onEntry);
-      case 4:
-        return readBif(source.number(), length, count, path, entries, onEntry);
-      default:
-        ReportAssertion("Unknown 'mode1' in 'TvMVLSel'.", true);
-        return DirectoryVerdict::Unreadable;
+      case 2: return readMvl(source.number(), length, count, entries, onEntry);
+      case 4: return readBif(source.number(), length, count, path, entries, onEntry);
+      default: ReportAssertion("Unknown 'mode1' in 'TvMVLSel'.", true); return DirectoryVerdict::Unreadable;
     }
   } catch (const win::Error&) {
     return DirectoryVerdict::Unreadable;

@@ -34,10 +34,9 @@ void TVMVLSelForm::design() {
 
 void TVMVLSel_Form_Load() {
   TVMVLSel.PageSwitch = 0;
-  DirectoryVerdict verdict =
-      ReadLibraryDirectory(SourcePath, TVMVLSel.Entries, [](int, const MovieEntry& entry) {
-        TVMVLSel.List1.addItem(UpperCaseAscii(entry.Name) + " - " + FormatThousands(entry.Size) + " Bytes");
-      });
+  DirectoryVerdict verdict = ReadLibraryDirectory(SourcePath, TVMVLSel.Entries, [](int, const MovieEntry& entry) {
+    TVMVLSel.List1.addItem(UpperCaseAscii(entry.Name) + " - " + FormatThousands(entry.Size) + " Bytes");
+  });
   if (verdict == DirectoryVerdict::Ripped) {
     ShowError("", mode1 == 2 ? "Ripped MVL file" : "Ripped BIF file",
               "The actual movie data from this file was ripped. Cannot extract files from it...");
@@ -75,4 +74,6 @@ void TVMVLSel_ButtonNext_Click() {
       ShowTVTarget);
 }
 
-void TVMVLSel_ButtonBack_Click() { TVMVLSel.handOver([] { MovieCount = 0; }, ShowTVSource); }
+void TVMVLSel_ButtonBack_Click() {
+  TVMVLSel.handOver([] { MovieCount = 0; }, ShowTVSource);
+}

@@ -118,10 +118,11 @@ void TVTarget_ButtonNext_Click() {
 }
 
 void TVTarget_ButtonBack_Click() {
-  TVTarget.handOver([] { TargetDir.clear(); }, [] {
-    if (mode1 == 1 || mode1 == 3)
-      ShowTVSource();
-    else
-      ShowTVMVLSel();
-  });
+  TVTarget.handOver([] { TargetDir.clear(); },
+                    [] {
+                      if (mode1 == 1 || mode1 == 3)
+                        ShowTVSource();
+                      else
+                        ShowTVMVLSel();
+                    });
 }

@@ -64,7 +64,9 @@ void HandOverPage::onUnload() {
   if (PageSwitch == 0) ui::endProgram();
 }
 
-void HandOverPage::handOver(const std::function<void()>& showNext) { handOver([] {}, showNext); }
+void HandOverPage::handOver(const std::function<void()>& showNext) {
+  handOver([] {}, showNext);
+}
 
 void HandOverPage::handOver(const std::function<void()>& changeState, const std::function<void()>& showNext) {
   PageSwitch = -1;

@@ -28,5 +28,5 @@ extern std::string StubFile;    // player stub in "stub\" of the main directory;
 extern std::string SourcePath;  // full path of the source file
 extern MovieTable Movies;       // entries 1 to MovieCount are in use
 extern int16_t MovieCount;
-extern int64_t SpaceNeeded;     // 64-bit: the movies' sizes plus a stub each can pass 2 GiB
-extern std::string TargetDir;   // ends in a separator
+extern int64_t SpaceNeeded;    // 64-bit: the movies' sizes plus a stub each can pass 2 GiB
+extern std::string TargetDir;  // ends in a separator

@@ -53,9 +53,7 @@ void NimbrelForm::design() {
   MenuAboutNB.setCaption("About Nimbrel");
 }
 
-void NimbrelForm::HelpNotInstalled() {
-  ShowError("", "Help not installed", "Help for this module was not installed.");
-}
+void NimbrelForm::HelpNotInstalled() { ShowError("", "Help not installed", "Help for this module was not installed."); }
 
 void Nimbrel_Form_Load() {
   NimbrelForm& w = Nimbrel;

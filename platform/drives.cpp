@@ -1,11 +1,12 @@
 #include "drives.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <system_error>
-#include <unistd.h>
 
 #include "error.h"
 #include "text.h"
@@ -16,7 +17,10 @@ namespace win {
 namespace {
 
 char upperLetter(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
-bool isLetter(char c) { c = upperLetter(c); return c >= 'A' && c <= 'Z'; }
+bool isLetter(char c) {
+  c = upperLetter(c);
+  return c >= 'A' && c <= 'Z';
+}
 bool isSep(char c) { return c == '\\' || c == '/'; }
 
 std::vector<std::string> splitComponents(std::string_view s) {
@@ -84,8 +88,15 @@ bool isValidWindowsName(std::string_view name) {
     auto b = static_cast<unsigned char>(c);
     if (b < 0x20 || b == 0x7F) return false;
     switch (c) {
-      case '\\': case '/': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
-        return false;
+      case '\\':
+      case '/':
+      case ':':
+      case '*':
+      case '?':
+      case '"':
+      case '<':
+      case '>':
+      case '|': return false;
       default: break;
     }
   }
@@ -101,9 +112,12 @@ std::optional<std::string> windowsNameOf(const fs::path& hostName) {
 fs::path Drives::defaultPrefix() {
   if (const char* p = std::getenv("VORTANE_PREFIX"); p && *p) return fs::path(p);
   fs::path data;
-  if (const char* x = std::getenv("XDG_DATA_HOME"); x && *x) data = x;
-  else if (const char* h = std::getenv("HOME"); h && *h) data = fs::path(h) / ".local" / "share";
-  else data = fs::temp_directory_path();
+  if (const char* x = std::getenv("XDG_DATA_HOME"); x && *x)
+    data = x;
+  else if (const char* h = std::getenv("HOME"); h && *h)
+    data = fs::path(h) / ".local" / "share";
+  else
+    data = fs::temp_directory_path();
   return data / "vortane" / "prefix";
 }
 
@@ -255,8 +269,14 @@ fs::path Drives::toHost(std::string_view path) {
         }
         if (equalsNoCase(*ansi, comp) && (!folded || entry.string() < folded->string())) folded = entry;
       }
-      if (exact) { host /= *exact; continue; }
-      if (folded) { host /= *folded; continue; }
+      if (exact) {
+        host /= *exact;
+        continue;
+      }
+      if (folded) {
+        host /= *folded;
+        continue;
+      }
       exists = false;
     }
     host /= toUtf8(comp);
@@ -283,7 +303,10 @@ std::optional<std::string> Drives::toWindows(const fs::path& hostPath) {
     for (auto& part : rel) {
       if (part == ".") continue;
       auto ansi = windowsNameOf(part);
-      if (!ansi) { ok = false; break; }
+      if (!ansi) {
+        ok = false;
+        break;
+      }
       if (!first) out += '\\';
       out += *ansi;
       first = false;

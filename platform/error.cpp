@@ -28,8 +28,7 @@ std::string Error::description(int number) {
 }
 
 Error::Error(int number, const std::string& detail)
-    : std::runtime_error(detail.empty() ? description(number) : description(number) + ": " + detail),
-      number_(number) {}
+    : std::runtime_error(detail.empty() ? description(number) : description(number) + ": " + detail), number_(number) {}
 
 void raise(int number, const std::string& detail) { throw Error(number, detail); }
 

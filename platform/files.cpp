@@ -1,14 +1,15 @@
 #include "files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <map>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "drives.h"
 #include "error.h"
@@ -63,7 +64,8 @@ SplitPattern splitPattern(std::string_view pattern) {
   for (size_t i = 0; i < pattern.size(); ++i)
     if (isSep(pattern[i])) cut = i;
   if (cut == std::string_view::npos) {
-    if (pattern.size() >= 2 && pattern[1] == ':') return {std::string(pattern.substr(0, 2)), std::string(pattern.substr(2))};
+    if (pattern.size() >= 2 && pattern[1] == ':')
+      return {std::string(pattern.substr(0, 2)), std::string(pattern.substr(2))};
     return {"", std::string(pattern)};
   }
   return {std::string(pattern.substr(0, cut + 1)), std::string(pattern.substr(cut + 1))};
@@ -90,8 +92,10 @@ std::vector<Entry> listHost(std::string_view winDir, bool* exists = nullptr) {
     std::error_code sec;
     auto st = fs::status(it->path(), sec);
     if (sec) continue;
-    if (fs::is_directory(st)) out.push_back({*ansi, it->path(), true});
-    else if (fs::is_regular_file(st)) out.push_back({*ansi, it->path(), false});
+    if (fs::is_directory(st))
+      out.push_back({*ansi, it->path(), true});
+    else if (fs::is_regular_file(st))
+      out.push_back({*ansi, it->path(), false});
   }
   std::sort(out.begin(), out.end(), [](const Entry& a, const Entry& b) { return lessNoCase(a.name, b.name); });
   return out;
@@ -119,8 +123,8 @@ bool matchFrom(std::string_view p, std::string_view n) {
 bool wildcardMatch(std::string_view pattern, std::string_view name) {
   if (pattern.empty()) return false;
   if (pattern == "*.*" || pattern == "*") return true;
-  if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*" &&
-      name.find('.') == std::string_view::npos && matchFrom(pattern.substr(0, pattern.size() - 2), name))
+  if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*" && name.find('.') == std::string_view::npos &&
+      matchFrom(pattern.substr(0, pattern.size() - 2), name))
     return true;
   if (pattern.back() == '.' && name.find('.') == std::string_view::npos)
     return matchFrom(pattern.substr(0, pattern.size() - 1), name);
@@ -147,7 +151,7 @@ void openFile(int number, std::string_view path, OpenMode mode) {
   }
   int fd = ::open(host.c_str(), flags, 0666);
   if (fd < 0) raiseErrno(errno, host);
-  struct stat st{};
+  struct stat st {};
   if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
     ::close(fd);
     raise(PathFileAccessError, host.string());
@@ -239,7 +243,7 @@ void seek(int number, int64_t position) {
 
 int64_t lof(int number) {
   OpenFile& f = fileOf(number);
-  struct stat st{};
+  struct stat st {};
   if (::fstat(f.fd, &st) != 0) raise(DeviceIOError);
   return st.st_size;
 }
@@ -314,7 +318,9 @@ void kill(std::string_view pattern) {
   bool any = false;
   for (auto& e : listHost(sp.directory)) {
     if (e.directory || !wildcardMatch(sp.name, e.name)) continue;
-    if (::unlink(e.host.c_str()) != 0) raise(errno == EACCES || errno == EPERM || errno == EROFS ? PathFileAccessError : numberFromErrno(errno), e.host.string());
+    if (::unlink(e.host.c_str()) != 0)
+      raise(errno == EACCES || errno == EPERM || errno == EROFS ? PathFileAccessError : numberFromErrno(errno),
+            e.host.string());
     any = true;
   }
   if (!any) raise(FileNotFound, toUtf8(pattern));
@@ -325,7 +331,8 @@ void mkDir(std::string_view path) {
   if (::mkdir(host.c_str(), 0777) != 0) {
     if (errno == EEXIST) raise(PathFileAccessError, host.string());
     if (errno == ENOENT || errno == ENOTDIR) raise(PathNotFound, host.string());
-    raise(errno == EACCES || errno == EROFS || errno == EPERM ? PathFileAccessError : numberFromErrno(errno), host.string());
+    raise(errno == EACCES || errno == EROFS || errno == EPERM ? PathFileAccessError : numberFromErrno(errno),
+          host.string());
   }
 }
 
@@ -376,7 +383,7 @@ void fileCopy(std::string_view from, std::string_view to) {
 
 int64_t fileLen(std::string_view path) {
   fs::path host = drives().toHost(path);
-  struct stat st{};
+  struct stat st {};
   if (::stat(host.c_str(), &st) != 0) raiseErrno(errno, host);
   if (S_ISDIR(st.st_mode)) raise(FileNotFound, host.string());
   return st.st_size;
@@ -388,7 +395,8 @@ void name(std::string_view from, std::string_view to) {
   std::error_code ec;
   if (!fs::exists(src, ec)) raise(FileNotFound, src.string());
   if (fs::exists(dst, ec) && !fs::equivalent(src, dst, ec)) raise(FileAlreadyExists, dst.string());
-  if (::rename(src.c_str(), dst.c_str()) != 0) raise(errno == EXDEV ? RenameAcrossDrives : PathFileAccessError, dst.string());
+  if (::rename(src.c_str(), dst.c_str()) != 0)
+    raise(errno == EXDEV ? RenameAcrossDrives : PathFileAccessError, dst.string());
 }
 
 void replaceFile(std::string_view from, std::string_view to) {
@@ -398,7 +406,8 @@ void replaceFile(std::string_view from, std::string_view to) {
 }
 
 bool sameFile(std::string_view a, std::string_view b) {
-  struct stat sa{}, sb{};
+  struct stat sa {
+  }, sb{};
   if (::stat(drives().toHost(a).c_str(), &sa) != 0 || ::stat(drives().toHost(b).c_str(), &sb) != 0) return false;
   return S_ISREG(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }

@@ -43,9 +43,9 @@ int32_t getLong(int number);  // 32-bit little-endian; missing bytes read as 0
 void putBytes(int number, const void* buf, size_t n);
 void putLong(int number, int32_t value);
 
-int64_t seek(int number);                // current position, 1-based
+int64_t seek(int number);                 // current position, 1-based
 void seek(int number, int64_t position);  // 1-based; error 63 below 1
-int64_t lof(int number);                 // length in bytes
+int64_t lof(int number);                  // length in bytes
 bool eof(int number);
 
 // A line ends at CR or CR LF (a bare LF belongs to the line); error 62 at the end of the file.

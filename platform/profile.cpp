@@ -1,14 +1,15 @@
 #include "profile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 #include "drives.h"
@@ -34,8 +35,10 @@ std::vector<Line> splitLines(const std::string& data) {
     while (j < data.size() && data[j] != '\r' && data[j] != '\n') ++j;
     Line line{data.substr(i, j - i), ""};
     if (j < data.size()) {
-      if (data[j] == '\r' && j + 1 < data.size() && data[j + 1] == '\n') line.end = "\r\n", j += 2;
-      else line.end = std::string(1, data[j]), j += 1;
+      if (data[j] == '\r' && j + 1 < data.size() && data[j + 1] == '\n')
+        line.end = "\r\n", j += 2;
+      else
+        line.end = std::string(1, data[j]), j += 1;
     }
     lines.push_back(std::move(line));
     i = j;
@@ -159,11 +162,13 @@ bool writePrivateProfileString(std::string_view section, std::string_view key, s
   for (size_t done = 0; ok && done < out.size();) {
     ssize_t w = ::write(fd, out.data() + done, out.size() - done);
     if (w < 0 && errno == EINTR) continue;
-    if (w <= 0) ok = false;
-    else done += static_cast<size_t>(w);
+    if (w <= 0)
+      ok = false;
+    else
+      done += static_cast<size_t>(w);
   }
   if (existed) {
-    struct stat st{};
+    struct stat st {};
     if (::stat(host.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
   }
   ok = ::fsync(fd) == 0 && ok;

@@ -1,10 +1,11 @@
 #include "system.h"
 
+#include <sys/statvfs.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <filesystem>
-#include <sys/statvfs.h>
 #include <thread>
-#include <unistd.h>
 
 #include "drives.h"
 
@@ -54,7 +55,7 @@ class StatvfsSource : public FreeSpaceSource {
   std::optional<struct statvfs> stat(char drive) {
     auto root = drives().root(drive);
     if (!root) return std::nullopt;
-    struct statvfs st{};
+    struct statvfs st {};
     if (::statvfs(root->c_str(), &st) != 0) return std::nullopt;
     return st;
   }
@@ -188,7 +189,8 @@ bool isWebAddress(std::string_view t) {
   if (colon == std::string_view::npos || colon < 2) return false;  // "C:" is a drive
   for (size_t i = 0; i < colon; ++i) {
     char c = t[i];
-    bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (i > 0 && ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'));
+    bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+              (i > 0 && ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'));
     if (!ok) return false;
   }
   return true;

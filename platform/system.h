@@ -16,7 +16,7 @@ std::string systemDirectory();   // "C:\WINDOWS\SYSTEM"
 
 enum : int { CSIDL_PROGRAMS = 2, CSIDL_DRIVES = 17, CSIDL_FONTS = 20 };
 struct SpecialFolder {
-  bool known = false;          // the shell knows the identifier
+  bool known = false;               // the shell knows the identifier
   std::optional<std::string> path;  // its file-system path; empty when it has none
 };
 SpecialFolder specialFolder(int csidl);
@@ -48,8 +48,8 @@ struct DiskFreeSpace {
 class FreeSpaceSource {
  public:
   virtual ~FreeSpaceSource() = default;
-  virtual std::optional<DiskFreeSpace> diskFreeSpace(char drive) = 0;   // cluster counts
-  virtual std::optional<uint64_t> diskFreeSpaceEx(char drive) = 0;      // free bytes for the caller
+  virtual std::optional<DiskFreeSpace> diskFreeSpace(char drive) = 0;  // cluster counts
+  virtual std::optional<uint64_t> diskFreeSpaceEx(char drive) = 0;     // free bytes for the caller
 };
 std::optional<DiskFreeSpace> getDiskFreeSpace(std::string_view root);
 std::optional<uint64_t> getDiskFreeSpaceEx(std::string_view root);

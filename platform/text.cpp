@@ -7,10 +7,10 @@ namespace win {
 namespace {
 
 // Code points of 0x80..0x9F in Windows-1252; 0 marks the five undefined bytes.
-constexpr std::array<char32_t, 32> kHigh = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr std::array<char32_t, 32> kHigh = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                            0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 char32_t codePoint(unsigned char b) {
   if (b >= 0x80 && b < 0xA0) return kHigh[b - 0x80] ? kHigh[b - 0x80] : b;
@@ -60,11 +60,20 @@ std::optional<std::string> toAnsi(std::string_view utf8) {
     auto b = static_cast<unsigned char>(utf8[i]);
     char32_t cp;
     size_t len;
-    if (b < 0x80) { cp = b; len = 1; }
-    else if ((b & 0xE0) == 0xC0) { cp = b & 0x1F; len = 2; }
-    else if ((b & 0xF0) == 0xE0) { cp = b & 0x0F; len = 3; }
-    else if ((b & 0xF8) == 0xF0) { cp = b & 0x07; len = 4; }
-    else return std::nullopt;
+    if (b < 0x80) {
+      cp = b;
+      len = 1;
+    } else if ((b & 0xE0) == 0xC0) {
+      cp = b & 0x1F;
+      len = 2;
+    } else if ((b & 0xF0) == 0xE0) {
+      cp = b & 0x0F;
+      len = 3;
+    } else if ((b & 0xF8) == 0xF0) {
+      cp = b & 0x07;
+      len = 4;
+    } else
+      return std::nullopt;
     if (i + len > utf8.size()) return std::nullopt;
     for (size_t k = 1; k < len; ++k) {
       auto c = static_cast<unsigned char>(utf8[i + k]);
@@ -84,7 +93,7 @@ char foldCase(char c) {
   if (b >= 'a' && b <= 'z') return static_cast<char>(b - 32);
   if ((b >= 0xE0 && b <= 0xFE && b != 0xF7)) return static_cast<char>(b - 32);
   if (b == 0x9A || b == 0x9C || b == 0x9E) return static_cast<char>(b - 16);  // š œ ž
-  if (b == 0xFF) return static_cast<char>(0x9F);                               // ÿ
+  if (b == 0xFF) return static_cast<char>(0x9F);                              // ÿ
   return c;
 }
 

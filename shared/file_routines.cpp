@@ -1,10 +1,9 @@
-#include "shared/routines.h"
-
 #include <algorithm>
 #include <array>
 
 #include "platform/error.h"
 #include "platform/files.h"
+#include "shared/routines.h"
 
 namespace {
 
@@ -42,8 +41,10 @@ void ReadFixedString(int fileNumber, std::string& text, int width) {
     size_t n = std::min(left, block.size());
     win::getBytes(fileNumber, block.data(), n);
     for (size_t i = 0; i < n && !stopped; ++i) {
-      if (block[i] == '\0') stopped = true;
-      else text += block[i];
+      if (block[i] == '\0')
+        stopped = true;
+      else
+        text += block[i];
     }
     left -= n;
   }

@@ -1,8 +1,7 @@
-#include "shared/routines.h"
-
 #include <limits>
 
 #include "platform/system.h"
+#include "shared/routines.h"
 
 namespace {
 
@@ -14,7 +13,8 @@ constexpr uint64_t kLargeMeasurementCap = 2'000'000'000;
 int64_t clusterMeasurement(std::string_view drive) {
   auto d = win::getDiskFreeSpace(drive);
   if (!d) return 0;
-  unsigned __int128 product = static_cast<unsigned __int128>(d->sectorsPerCluster) * d->bytesPerSector * d->freeClusters;
+  unsigned __int128 product =
+      static_cast<unsigned __int128>(d->sectorsPerCluster) * d->bytesPerSector * d->freeClusters;
   return product > static_cast<unsigned __int128>(kInt32Max) ? 0 : static_cast<int64_t>(product);
 }
 

@@ -11,7 +11,7 @@ void CutLeft(std::string& text, int64_t n);   // drops the first n characters; a
 void CutRight(std::string& text, int64_t n);  // drops the last n characters; all when not longer than n
 void TrimBlanks(std::string& text);           // blanks and NULs at both ends
 int64_t InStrPos(std::string_view needle, std::string_view text);  // 1-based, 0 when absent
-bool IsValue(std::string_view text);          // false for empty text and "n/a", after trimming blanks and NULs
+bool IsValue(std::string_view text);  // false for empty text and "n/a", after trimming blanks and NULs
 std::string UpperCaseAscii(std::string_view text);
 std::string AddPathSeparator(std::string_view path);
 void SplitPath(std::string_view path, std::string& directory, std::string& fileName);

@@ -1,7 +1,6 @@
-#include "shared/settings.h"
-
 #include "platform/profile.h"
 #include "shared/routines.h"
+#include "shared/settings.h"
 #include "shared/settings_path.h"
 
 namespace {

@@ -1,10 +1,9 @@
-#include "shared/settings.h"
-
 #include <functional>
 
 #include "platform/error.h"
 #include "platform/files.h"
 #include "shared/routines.h"
+#include "shared/settings.h"
 #include "shared/settings_path.h"
 
 namespace {

@@ -127,8 +127,10 @@ void SplashStart(uint8_t expectedSum, ui::Color color32, bool, bool, std::string
 
   std::string picture = AddPathSeparator(pfad_main) + ChangeExtension(win::appExeName(), "jpg");
   bool pictureFound = FileExists(picture);
-  if (pictureFound) win::tryStep([&] { VystSplash.Image1.loadPicture(picture); });
-  else warnOrEnd(kPictureMissing, ui::kDefaultButton1);
+  if (pictureFound)
+    win::tryStep([&] { VystSplash.Image1.loadPicture(picture); });
+  else
+    warnOrEnd(kPictureMissing, ui::kDefaultButton1);
   win::tryStep([&] { VystSplash.ImageVM.loadPicture(ChangeExtension(picture, "gif")); });
   win::tryStep([] {
     VystSplash.show();

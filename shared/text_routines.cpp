@@ -1,6 +1,6 @@
-#include "shared/routines.h"
-
 #include <cstdint>
+
+#include "shared/routines.h"
 
 namespace {
 
@@ -13,14 +13,18 @@ size_t countOf(int64_t n) { return n < 0 ? 0 : static_cast<size_t>(n); }
 
 void CutLeft(std::string& text, int64_t n) {
   size_t count = countOf(n);
-  if (text.size() > count) text.erase(0, count);
-  else text.clear();
+  if (text.size() > count)
+    text.erase(0, count);
+  else
+    text.clear();
 }
 
 void CutRight(std::string& text, int64_t n) {
   size_t count = countOf(n);
-  if (text.size() > count) text.resize(text.size() - count);
-  else text.clear();
+  if (text.size() > count)
+    text.resize(text.size() - count);
+  else
+    text.clear();
 }
 
 void TrimBlanks(std::string& text) {

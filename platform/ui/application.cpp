@@ -1,14 +1,13 @@
 #include "platform/ui/application.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <optional>
-#include <vector>
-
 #include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <vector>
 
 #include "platform/error.h"
 #include "platform/files.h"

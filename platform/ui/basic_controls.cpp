@@ -1,7 +1,5 @@
 #include "platform/ui/basic_controls.h"
 
-#include <algorithm>
-
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "platform/ui/form.h"
 #include "platform/ui/qt_text.h"
@@ -90,9 +89,9 @@ void Label::setCaption(std::string_view ansi) {
 }
 
 void Label::setAlignment(Alignment alignment) {
-  Qt::Alignment h = alignment == Alignment::Right ? Qt::AlignRight
+  Qt::Alignment h = alignment == Alignment::Right    ? Qt::AlignRight
                     : alignment == Alignment::Center ? Qt::AlignHCenter
-                                                    : Qt::AlignLeft;
+                                                     : Qt::AlignLeft;
   static_cast<QLabel*>(widget())->setAlignment(h | Qt::AlignTop);
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 // Labels, lines, command buttons, check boxes, option buttons and frames.
+#include <QPixmap>
 #include <functional>
 #include <string>
 #include <string_view>
-
-#include <QPixmap>
 
 #include "platform/ui/control.h"
 
@@ -66,8 +65,8 @@ class CommandButton : public Control {
   ~CommandButton() override;
   std::string caption();
   void setCaption(std::string_view ansi);  // "&" access keys as on the original platform
-  void setDefault(bool isDefault);  // Enter presses it (when enabled and visible)
-  void setCancel(bool isCancel);    // Esc presses it (when enabled and visible)
+  void setDefault(bool isDefault);         // Enter presses it (when enabled and visible)
+  void setCancel(bool isCancel);           // Esc presses it (when enabled and visible)
   bool isDefault() const;
   bool isCancel() const;
   // Graphical style: the button shows a picture (icon) instead of or beside its caption.
@@ -87,7 +86,7 @@ class CheckBox : public Control {
   using Control::Control;
   std::string caption();
   void setCaption(std::string_view ansi);
-  int value();  // 0 unchecked, 1 checked
+  int value();               // 0 unchecked, 1 checked
   void setValue(int value);  // fires Click when the value changes
 
   std::function<void()> onClick;

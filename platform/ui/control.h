@@ -4,15 +4,14 @@
 // A wrapper is a member of its form and lives as long as the form object; its Qt widget exists only while
 // the form is loaded. Touching a wrapper (any property or method) loads the form first. Geometry is in
 // twips within the container's client area; texts are ANSI (Windows-1252).
+#include <QPointer>
+#include <QWidget>
 #include <functional>
 #include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
 #include <type_traits>
-
-#include <QPointer>
-#include <QWidget>
 
 #include "platform/ui/units.h"
 
@@ -122,9 +121,8 @@ class ControlArray {
 
   // array.on(&OptionButton::onClick, [this](int index) { ... });
   template <class Base, class... Args>
-    requires std::is_base_of_v<Base, T>
-  void on(std::function<void(Args...)> Base::*event,
-          std::type_identity_t<std::function<void(int, Args...)>> handler) {
+  requires std::is_base_of_v<Base, T>
+  void on(std::function<void(Args...)> Base::*event, std::type_identity_t<std::function<void(int, Args...)>> handler) {
     for (auto& [i, element] : elements_) {
       int index = i;
       static_cast<Base&>(*element).*event = [handler, index](Args... args) { handler(index, args...); };
@@ -145,7 +143,8 @@ class ControlArray {
 template <class T>
 T& ControlArray<T>::operator[](int index) const {
   auto it = elements_.find(index);
-  if (it == elements_.end()) raiseNoSuchElement(elements_.empty() ? std::string() : elements_.begin()->second->name(), index);
+  if (it == elements_.end())
+    raiseNoSuchElement(elements_.empty() ? std::string() : elements_.begin()->second->name(), index);
   return *it->second;
 }
 

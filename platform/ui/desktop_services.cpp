@@ -23,8 +23,7 @@ std::optional<QString> hostPathOf(const std::string& winPath) {
 class QtDesktop : public win::Desktop {
  public:
   bool open(const std::string& target) override {
-    if (win::isWebAddress(target))
-      return QDesktopServices::openUrl(QUrl(QString::fromStdString(win::toUtf8(target))));
+    if (win::isWebAddress(target)) return QDesktopServices::openUrl(QUrl(QString::fromStdString(win::toUtf8(target))));
     auto host = hostPathOf(target);
     return host && QDesktopServices::openUrl(QUrl::fromLocalFile(*host));
   }

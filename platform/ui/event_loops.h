@@ -27,8 +27,8 @@ class NestedLoop {
   QEventLoop loop_;
 };
 
-bool programEnding();       // a program end is pending or has happened
-void throwIfEndPending();   // throws ProgramEnd when an end is pending
-void formUnloaded();        // the main loop ends when no form is loaded any more
+bool programEnding();      // a program end is pending or has happened
+void throwIfEndPending();  // throws ProgramEnd when an end is pending
+void formUnloaded();       // the main loop ends when no form is loaded any more
 
 }  // namespace ui::detail

@@ -1,14 +1,13 @@
 #include "platform/ui/file_lists.h"
 
-#include <algorithm>
-#include <cctype>
-#include <filesystem>
-
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
 
 #include "platform/drives.h"
 #include "platform/error.h"
@@ -300,7 +299,8 @@ void FileListBox::fill() {
     if (cut == std::string_view::npos) break;
     rest.remove_prefix(cut + 1);
   }
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return win::lessNoCase(a, b); });
+  std::sort(names.begin(), names.end(),
+            [](const std::string& a, const std::string& b) { return win::lessNoCase(a, b); });
   names.erase(std::unique(names.begin(), names.end(),
                           [](const std::string& a, const std::string& b) { return win::equalsNoCase(a, b); }),
               names.end());

@@ -78,11 +78,11 @@ class DirListBox : public Control {
 class FileListBox : public Control {
  public:
   using Control::Control;
-  std::string path();  // as DirListBox writes it; the current directory until set
+  std::string path();                      // as DirListBox writes it; the current directory until set
   void setPath(std::string_view winPath);  // error 76 when missing; PathChange when it changes
   std::string pattern();
   void setPattern(std::string_view patterns);  // "*.MVE" or several: "*.jpg;*.gif"; PatternChange
-  std::string fileName();  // the selected name, empty when none
+  std::string fileName();                      // the selected name, empty when none
   int listCount();
   std::string list(int index);
   int listIndex();

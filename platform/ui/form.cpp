@@ -1,12 +1,11 @@
 #include "platform/ui/form.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/ui/application.h"
 #include "platform/ui/basic_controls.h"

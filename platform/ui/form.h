@@ -6,13 +6,12 @@
 // onUnload(), unloads the forms it owns and destroys the window; the form's own member variables survive,
 // and the next use builds the controls in their design state again. Sizes and positions are in twips;
 // Left/Top/Width/Height are those of the outer window, the client size is the area inside the frame.
+#include <QPointer>
+#include <QWidget>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <QPointer>
-#include <QWidget>
 
 #include "platform/ui/units.h"
 
@@ -43,14 +42,14 @@ class Form {
 
   void load();  // loads without showing; nothing when loaded already
   bool isLoaded() const;
-  void show();               // modeless, without owner
-  void show(Form& owner);    // modeless, stays above the owner and is unloaded with it
-  void showModal();          // returns when the form is hidden or unloaded
+  void show();             // modeless, without owner
+  void show(Form& owner);  // modeless, stays above the owner and is unloaded with it
+  void showModal();        // returns when the form is hidden or unloaded
   void showModal(Form& owner);
   void hide();
-  void unload();             // nothing when not loaded; a handler may unload its own form
+  void unload();  // nothing when not loaded; a handler may unload its own form
   bool isVisible() const;
-  void refresh();            // repaints at once
+  void refresh();  // repaints at once
   Form* owner() const { return owner_; }
 
   std::string caption();
@@ -65,7 +64,7 @@ class Form {
   void setHeight(double twips);
   void move(double left, double top);
   void move(double left, double top, double width, double height);
-  double scaleWidth();   // client area
+  double scaleWidth();  // client area
   double scaleHeight();
   void setClientSize(double width, double height);
 
@@ -118,7 +117,7 @@ class Form {
   void applyWindowStyle();
   void applyGeometry();
   void destroyWindow();
-  double frameWidth() const;    // nominal frame per side, pixels
+  double frameWidth() const;  // nominal frame per side, pixels
   double captionHeight() const;
   void applyTabOrder();
   void ownerUnloading();
@@ -136,8 +135,8 @@ class Form {
   std::vector<Menu*> menus_;
   QPointer<QWidget> window_;
   bool unloading_ = false;
-  bool designing_ = false;        // design(): no events
-  bool shownSinceLoad_ = false;   // the first show fires Resize
+  bool designing_ = false;       // design(): no events
+  bool shownSinceLoad_ = false;  // the first show fires Resize
   detail::NestedLoop* modalLoop_ = nullptr;
   Form* owner_ = nullptr;
   std::vector<Form*> owned_;

@@ -15,10 +15,10 @@ enum class MultiSelect { None, Simple, Extended };
 class ListBox : public Control {
  public:
   using Control::Control;
-  void setMultiSelect(MultiSelect mode);  // design property
-  void setSorted(bool sorted);            // design property
+  void setMultiSelect(MultiSelect mode);                // design property
+  void setSorted(bool sorted);                          // design property
   void addItem(std::string_view ansi, int index = -1);  // -1: at the end (or in order when sorted)
-  void removeItem(int index);  // error 5 for an index out of range
+  void removeItem(int index);                           // error 5 for an index out of range
   void clear();
   int listCount();
   std::string list(int index);  // empty text out of range

@@ -12,7 +12,7 @@ class Form;
 
 class Menu {
  public:
-  Menu(Form* form, std::string name, int index = -1);  // a top-level menu of the form
+  Menu(Form* form, std::string name, int index = -1);    // a top-level menu of the form
   Menu(Menu* parent, std::string name, int index = -1);  // an entry under another menu
   ~Menu();
   Menu(const Menu&) = delete;

@@ -1,10 +1,9 @@
 #pragma once
 // Image controls and picture boxes, showing JPEG, GIF, BMP or PNG pictures. An image stretches its picture
 // to its size; a picture box draws it at its own size at the top left.
+#include <QPixmap>
 #include <functional>
 #include <string_view>
-
-#include <QPixmap>
 
 #include "platform/ui/control.h"
 

@@ -1,9 +1,8 @@
 #include "platform/ui/progress_bar.h"
 
+#include <QProgressBar>
 #include <algorithm>
 #include <cmath>
-
-#include <QProgressBar>
 
 namespace ui {
 namespace {

@@ -1,9 +1,8 @@
 #pragma once
 // Internal: ANSI texts of the programs to and from Qt strings.
+#include <QString>
 #include <string>
 #include <string_view>
-
-#include <QString>
 
 #include "platform/text.h"
 
@@ -24,9 +23,7 @@ inline std::string fromQt(const QString& text) {
 }
 
 // Line breaks: CR LF in the programs, LF in Qt.
-inline QString toQtLines(std::string_view ansi) {
-  return toQt(ansi).replace("\r\n", "\n").replace('\r', '\n');
-}
+inline QString toQtLines(std::string_view ansi) { return toQt(ansi).replace("\r\n", "\n").replace('\r', '\n'); }
 inline std::string fromQtLines(const QString& text) {
   QString t = text;
   return fromQt(t.replace('\n', "\r\n"));

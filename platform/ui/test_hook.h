@@ -10,8 +10,8 @@ namespace ui {
 class Form;
 
 struct MessageBoxRequest {
-  std::string text;   // ANSI
-  std::string title;  // after the program's title stood in for an empty one
+  std::string text;          // ANSI
+  std::string title;         // after the program's title stood in for an empty one
   std::vector<int> buttons;  // result codes in order, such as {kIdYes, kIdNo}
   int defaultButton = 0;     // result code of the default button
 };
@@ -28,8 +28,8 @@ struct PopupEntry {
 struct PopupRequest {
   std::string formName;
   std::string menuName;
-  double x = 0, y = 0;               // twips in the form's client area
-  std::vector<PopupEntry> entries;   // the visible entries, in order
+  double x = 0, y = 0;              // twips in the form's client area
+  std::vector<PopupEntry> entries;  // the visible entries, in order
 };
 
 class TestHook {

@@ -82,7 +82,8 @@ QWidget* TreeView::createWidget(QWidget* parent) {
   t->setRootIsDecorated(true);
   t->setIconSize(QSize(16, 16));
   auto nodeClicked = [this](QTreeWidgetItem* item) {
-    if (Node* node = nodeOf(item)) fire([this, node] {
+    if (Node* node = nodeOf(item))
+      fire([this, node] {
         if (onNodeClick) onNodeClick(*node);
       });
   };

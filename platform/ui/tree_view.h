@@ -1,15 +1,14 @@
 #pragma once
 // A tree view with an image list. Nodes are numbered from 1 in the order of adding and found by key.
 // Node references stay valid until the nodes are cleared or the form unloads.
+#include <QImage>
+#include <QPixmap>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <QImage>
-#include <QPixmap>
 
 #include "platform/ui/control.h"
 

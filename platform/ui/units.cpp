@@ -1,11 +1,10 @@
 #include "platform/ui/units.h"
 
-#include <cmath>
-
 #include <QApplication>
 #include <QColor>
 #include <QPalette>
 #include <QScreen>
+#include <cmath>
 
 namespace ui {
 namespace {

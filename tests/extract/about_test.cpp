@@ -1,10 +1,11 @@
 // The About box: title and version lines, the tab strip with its four frames, the web buttons.
+#include "extract/about.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "extract/about.h"
 #include "extract/tv1mode.h"
 #include "wizard_fixture.h"
 

@@ -54,8 +54,9 @@ TEST_F(DirectoryReading, MvlEntriesInOrderWithOffsetsBehindTheDirectory) {
   EXPECT_EQ(l.verdict, DirectoryVerdict::Complete);
   ASSERT_EQ(l.handed.size(), 3u);
   const int32_t dataStart = 8 + 3 * 17;
-  const std::vector<std::tuple<std::string, int32_t, int32_t>> expected = {
-      {"intro.mve", dataStart, 40000}, {"B.MVE", dataStart + 40000, 32768}, {"LONGNAME1.MVE", dataStart + 72768, 70001}};
+  const std::vector<std::tuple<std::string, int32_t, int32_t>> expected = {{"intro.mve", dataStart, 40000},
+                                                                           {"B.MVE", dataStart + 40000, 32768},
+                                                                           {"LONGNAME1.MVE", dataStart + 72768, 70001}};
   for (size_t i = 0; i < 3; ++i) {
     EXPECT_EQ(l.handed[i].Name, std::get<0>(expected[i]));
     EXPECT_EQ(l.handed[i].Offset, std::get<1>(expected[i]));
@@ -119,7 +120,8 @@ TEST_F(DirectoryReading, EmptyNegativeAndHugeCounts) {
                         Case{2, INT_MIN, DirectoryVerdict::Complete, 0}, Case{2, INT_MAX, DirectoryVerdict::Ripped, 0},
                         Case{2, 70000, DirectoryVerdict::Ripped, 0}, Case{4, 0, DirectoryVerdict::Complete, 0},
                         Case{4, -1, DirectoryVerdict::Complete, 0}, Case{4, INT_MAX, DirectoryVerdict::Ripped, 2}}) {
-    std::string bytes = c.mode == 2 ? mvlLibrary(mvlMovies(2), {"VMVL", c.count}) : bifArchive(bifMovies(2), {"BIFF", c.count});
+    std::string bytes =
+        c.mode == 2 ? mvlLibrary(mvlMovies(2), {"VMVL", c.count}) : bifArchive(bifMovies(2), {"BIFF", c.count});
     Listing l = list(c.mode, "COUNT.DAT", bytes);
     EXPECT_EQ(l.verdict, c.verdict) << c.mode << " " << c.count;
     EXPECT_EQ(l.handed.size(), c.handed) << c.mode << " " << c.count;
@@ -148,8 +150,8 @@ std::vector<RippedCase> rippedCases() {
       {"mvl losing its last movie", 2, truncated(mvl, 1001), DirectoryVerdict::Ripped, 2},
       {"mvl with a negative size", 2, mvlLibrary({{"A.MVE", movie, {}}, {"B.MVE", movie, -1}, {"C.MVE", movie, {}}}),
        DirectoryVerdict::Ripped, 1},
-      {"mvl whose sizes pass 2^31 together", 2,
-       mvlLibrary({{"A.MVE", movie, INT_MAX}, {"B.MVE", movie, INT_MAX}}), DirectoryVerdict::Ripped, 0},
+      {"mvl whose sizes pass 2^31 together", 2, mvlLibrary({{"A.MVE", movie, INT_MAX}, {"B.MVE", movie, INT_MAX}}),
+       DirectoryVerdict::Ripped, 0},
       {"bif whole", 4, bif, DirectoryVerdict::Complete, 3},
       {"bif one byte short", 4, truncated(bif, 1), DirectoryVerdict::Complete, 3},
       {"bif two bytes short", 4, truncated(bif, 2), DirectoryVerdict::Ripped, 2},

@@ -29,7 +29,8 @@ class LibraryPage : public WizardTest {
   }
   static std::vector<samples::MvlEntry> numbered(int count, size_t size = 40) {
     std::vector<samples::MvlEntry> entries;
-    for (int i = 1; i <= count; ++i) entries.push_back({"M" + std::to_string(i) + ".MVE", samples::mveMovie(size, i), {}});
+    for (int i = 1; i <= count; ++i)
+      entries.push_back({"M" + std::to_string(i) + ".MVE", samples::mveMovie(size, i), {}});
     return entries;
   }
 };
@@ -45,8 +46,8 @@ TEST_F(LibraryPage, EachMovieIsListedWithItsUpperCaseNameAndSize) {
 
 TEST_F(LibraryPage, BifEntriesAreNamedAfterTheArchive) {
   mode1 = 4;
-  SourcePath = putSource("AREA.BIF", samples::bifArchive({{samples::mveMovie(100, 1), {}, {}},
-                                                          {samples::mveMovie(2000, 2), {}, {}}}));
+  SourcePath = putSource(
+      "AREA.BIF", samples::bifArchive({{samples::mveMovie(100, 1), {}, {}}, {samples::mveMovie(2000, 2), {}, {}}}));
   TVMVLSel.show();
   EXPECT_EQ(lines(), (std::vector<std::string>{"AREA-MOVIE01.MVE - 100 Bytes", "AREA-MOVIE02.MVE - 2.000 Bytes"}));
 }
@@ -105,9 +106,9 @@ TEST_F(LibraryPage, ARippedLibraryIsToldAndNothingIsOffered) {
   for (Case c : {Case{2, "Ripped MVL file"}, Case{4, "Ripped BIF file"}}) {
     errors.clear();
     mode1 = c.kind;
-    std::string library = c.kind == 2 ? samples::mvlLibrary(numbered(3))
-                                      : samples::bifArchive({{samples::mveMovie(40, 1), {}, {}},
-                                                             {samples::mveMovie(40, 2), {}, {}}});
+    std::string library =
+        c.kind == 2 ? samples::mvlLibrary(numbered(3))
+                    : samples::bifArchive({{samples::mveMovie(40, 1), {}, {}}, {samples::mveMovie(40, 2), {}, {}}});
     SourcePath = putSource("RIPPED.LIB", samples::truncated(library, 30));
     expectErrorBox();
     TVMVLSel.show();

@@ -1,10 +1,9 @@
 // The source-kind and output-kind pages.
 #include <gtest/gtest.h>
 
+#include <QWidget>
 #include <string>
 #include <vector>
-
-#include <QWidget>
 
 #include "extract/tv1mode.h"
 #include "extract/tv2mode.h"

@@ -2,12 +2,11 @@
 // directory, and the faults that must leave the page usable.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QComboBox>
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include <QApplication>
-#include <QComboBox>
 
 #include "extract/tv2mode.h"
 #include "extract/tvmvlsel.h"
@@ -65,13 +64,21 @@ const VerdictCase kVerdicts[] = {
     {"Mve", 1, "A.MVE", movie, "Valid Interplay MVE File.", true},
     {"MveLowerCaseSignature", 1, "B.MVE", [] { return std::string("interplay MVE File") + std::string(100, 'x'); },
      "No MVE file.", false},
-    {"MvlOfOneEntry", 2, "ONE.MVL", [] { return samples::mvlLibrary({{"INTRO.MVE", movie(), {}}}); },
+    {"MvlOfOneEntry", 2, "ONE.MVL",
+     [] {
+       return samples::mvlLibrary({{"INTRO.MVE", movie(), {}}});
+     },
      "Valid MVL library file. Contains 1 MVE files.", true},
     {"MvlOfThree", 2, "THREE.MVL",
-     [] { return samples::mvlLibrary({{"A.MVE", movie(), {}}, {"B.MVE", movie(), {}}, {"C.MVE", movie(), {}}}); },
+     [] {
+       return samples::mvlLibrary({{"A.MVE", movie(), {}}, {"B.MVE", movie(), {}}, {"C.MVE", movie(), {}}});
+     },
      "Valid MVL library file. Contains 3 MVE files.", true},
     {"MvlWrongMagic", 2, "BAD.MVL",
-     [] { return samples::mvlLibrary({{"A.MVE", movie(), {}}}, {.magic = "XMVL", .declaredCount = {}}); }, "No MVE file.", false},
+     [] {
+       return samples::mvlLibrary({{"A.MVE", movie(), {}}}, {.magic = "XMVL", .declaredCount = {}});
+     },
+     "No MVE file.", false},
     {"ExeDos", 3, "DOS.EXE", [] { return exeAt(107354); }, "Valid MVE self-playing file with DOS stub.", true},
     {"ExeWin32At76800", 3, "W1.EXE", [] { return exeAt(76800); }, "Valid MVE self-playing file with Win32 stub.", true},
     {"ExeWin32At233472", 3, "W2.EXE", [] { return exeAt(233472); }, "Valid MVE self-playing file with Win32 stub.",
@@ -80,9 +87,14 @@ const VerdictCase kVerdicts[] = {
      true},
     {"ExeWithoutMovie", 3, "TOOL.EXE", [] { return std::string(120000, 'M'); }, "No MVE file.", false},
     {"Bif", 4, "AREA.BIF",
-     [] { return samples::bifArchive({{movie(), {}, {}}, {movie(), {}, {}}, {movie(), {}, {}}}); },
+     [] {
+       return samples::bifArchive({{movie(), {}, {}}, {movie(), {}, {}}, {movie(), {}, {}}});
+     },
      "Valid BIF library file. Contains 3 MVE files.", true},
-    {"BifWithoutMovie", 4, "NOMOVIE.BIF", [] { return samples::bifArchive({{std::string(100, 'z'), {}, {}}}); },
+    {"BifWithoutMovie", 4, "NOMOVIE.BIF",
+     [] {
+       return samples::bifArchive({{std::string(100, 'z'), {}, {}}});
+     },
      "No BIF file or BIF file contains no MVE files.", false},
 };
 
@@ -104,7 +116,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, SourceVerdict, testing::ValuesIn(kVerdicts),
                          [](const testing::TestParamInfo<VerdictCase>& info) { return std::string(info.param.label); });
 
 TEST_F(SourcePage, TheFileListShowsOnlyFilesOfTheChosenKind) {
-  for (const char* name : {"A.MVE", "B.MVL", "C.EXE", "D.BIF", "E.TXT"}) putSource(std::string("MOVIES/") + name, movie());
+  for (const char* name : {"A.MVE", "B.MVL", "C.EXE", "D.BIF", "E.TXT"})
+    putSource(std::string("MOVIES/") + name, movie());
   const char* expected[][2] = {{"*.MVE", "A.MVE"}, {"*.MVL", "B.MVL"}, {"*.EXE", "C.EXE"}, {"*.BIF", "D.BIF"}};
   for (int16_t kind = 1; kind <= 4; ++kind) {
     open(kind);

@@ -71,11 +71,9 @@ struct YieldAction {
 };
 
 const YieldAction kActions[] = {
-    {"F1",
-     [](ScriptedUser&) { userKey(TVDoIt.ButtonCancel.widget(), Qt::Key_F1); },
+    {"F1", [](ScriptedUser&) { userKey(TVDoIt.ButtonCancel.widget(), Qt::Key_F1); },
      [](ScriptedUser&) { EXPECT_EQ(Nimbrel.owner(), &TVDoIt); }},
-    {"HelpButton",
-     [](ScriptedUser&) { userClick(TVDoIt.CommandHelp); },
+    {"HelpButton", [](ScriptedUser&) { userClick(TVDoIt.CommandHelp); },
      [](ScriptedUser&) { EXPECT_EQ(Nimbrel.owner(), &TVDoIt); }},
     {"About",
      [](ScriptedUser& user) {
@@ -105,6 +103,8 @@ TEST_P(RunPageAtAYield, TheButtonWorksAndTheRunGoesOn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Actions, RunPageAtAYield, ::testing::ValuesIn(kActions),
-                         [](const ::testing::TestParamInfo<YieldAction>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<YieldAction>& info) {
+                           return std::string(info.param.name);
+                         });
 
 }  // namespace

@@ -1,10 +1,11 @@
+#include "extract/tv_doit.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "extract/tv_doit.h"
 #include "extract/tv_main.h"
 #include "platform/files.h"
 #include "platform/ui/message_box.h"
@@ -159,7 +160,8 @@ TEST_F(RunPageTest, AMissingStubFailsEveryOutputAndCreatesNothing) {
 
   EXPECT_TRUE(targetFiles().empty());
   EXPECT_FALSE(fs::exists(host(pfad_main + "stub\\w32stub.lib")));
-  EXPECT_EQ(errorMessage, "These files could not be written:\r\n\r\nONE.EXE (File not found)\r\nTWO.EXE (File not found)");
+  EXPECT_EQ(errorMessage,
+            "These files could not be written:\r\n\r\nONE.EXE (File not found)\r\nTWO.EXE (File not found)");
   EXPECT_NE(TVDoIt.Label1.caption(), kSucceeded);
 }
 

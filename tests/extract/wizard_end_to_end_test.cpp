@@ -2,13 +2,12 @@
 // page to the written files, for each kind of source and each kind of output.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "extract/tv1mode.h"
 #include "extract/tv2mode.h"
@@ -50,12 +49,16 @@ struct Source {
 const std::vector<Source>& sources() {
   static const std::vector<Source> all = {
       {"Mve", 1, "LOGO.MVE", {{"LOGO", samples::mveMovie(307200, 8)}}},
-      {"Mvl", 2, "MOVIES.MVL",
+      {"Mvl",
+       2,
+       "MOVIES.MVL",
        {{"INTRO", samples::mveMovie(45000, 1)},
         {"BATTLE", samples::mveMovie(131072, 2)},
         {"ENDING", samples::mveMovie(200001, 3)}}},
       {"Exe", 3, "TRAILER.EXE", {{"TRAILER", samples::mveMovie(98305, 7)}}},
-      {"Bif", 4, "AREA.BIF",
+      {"Bif",
+       4,
+       "AREA.BIF",
        {{"AREA-MOVIE01", samples::mveMovie(40960, 4)},
         {"AREA-MOVIE02", samples::mveMovie(65537, 5)},
         {"AREA-MOVIE03", samples::mveMovie(150000, 6)}}},
@@ -100,7 +103,8 @@ class WizardEndToEnd : public UiTest, public ::testing::WithParamInterface<Case>
     ASSERT_NE(list, nullptr);
     for (int i = 0; i < TVSource.File1.listCount(); ++i) {
       if (TVSource.File1.list(i) == name) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(i)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualItemRect(list->item(i)).center());
         return;
       }
     }
@@ -150,8 +154,7 @@ TEST_P(WizardEndToEnd, FromTheFirstPageToTheWrittenFiles) {
 
   ASSERT_TRUE(TVDoIt.isVisible());
   EXPECT_FALSE(TVTarget.isLoaded());
-  EXPECT_EQ(TVDoIt.Label1.caption(),
-            "The process completed successfully. Thanks for using Vortane Manager Tools!");
+  EXPECT_EQ(TVDoIt.Label1.caption(), "The process completed successfully. Thanks for using Vortane Manager Tools!");
   const fs::path written = win::drives().toHost("C:\\MOVIES\\RUN");
   std::vector<std::string> expectedNames;
   for (const Movie& movie : source.movies) {

@@ -2,12 +2,11 @@
 // close box.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QWidget>
 #include <cmath>
 #include <functional>
 #include <string>
-
-#include <QAbstractButton>
-#include <QWidget>
 
 #include "extract/tv1mode.h"
 #include "extract/tv2mode.h"
@@ -54,9 +53,9 @@ struct Placement {
   double left, top, width, height;
 };
 const Placement kCommonPlaces[] = {
-    {"Image1", 120, 120, 2220, 4470},       {"Picture2", 120, 4800, 8055, 60},
-    {"CommandAbout", 120, 5040, 1275, 375}, {"CommandHelp", 1500, 5040, 375, 375},
-    {"ButtonBack", 3360, 5040, 1335, 375},  {"ButtonNext", 4800, 5040, 1335, 375},
+    {"Image1", 120, 120, 2220, 4470},        {"Picture2", 120, 4800, 8055, 60},
+    {"CommandAbout", 120, 5040, 1275, 375},  {"CommandHelp", 1500, 5040, 375, 375},
+    {"ButtonBack", 3360, 5040, 1335, 375},   {"ButtonNext", 4800, 5040, 1335, 375},
     {"ButtonCancel", 6840, 5040, 1335, 375},
 };
 

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <string>
 #include <vector>
-
-#include <QCoreApplication>
 
 #include "help/help_family.h"
 #include "help/nimbrel.h"
@@ -64,7 +63,7 @@ TEST_F(Companion, SoundsAreOffOnlyWhenTheSettingIsExactlyZero) {
   struct Case {
     const char* line;  // in vortane.ini [Nimbrel]; null: no file
     bool on;
-  } cases[] = {{nullptr, true}, {"PlaySounds=", true}, {"PlaySounds=1", true}, {"PlaySounds=0", false},
+  } cases[] = {{nullptr, true},          {"PlaySounds=", true},   {"PlaySounds=1", true}, {"PlaySounds=0", false},
                {"PlaySounds=yes", true}, {"PlaySounds=00", true}, {"Other=0", true}};
   for (const Case& c : cases) {
     if (c.line) writeVortaneIni(c.line);
@@ -247,8 +246,7 @@ TEST_F(CompanionWithoutManual, AboutHelpFileShowsOnlyTheErrorBox) {
 }
 
 TEST_F(CompanionWithoutManual, TheInternetEntryReportsThenOpensTheStartUpAddressNotAStrayIndexFile) {
-  writeFile(prefix.driveC() / "WINDOWS" / "index.nbx",
-            crlf({"[Version]", "INetVersion=http://stray.example.org/"}));
+  writeFile(prefix.driveC() / "WINDOWS" / "index.nbx", crlf({"[Version]", "INetVersion=http://stray.example.org/"}));
   Nimbrel.show();
   expectErrorBox();
   choose("Jump to Internet version of help");

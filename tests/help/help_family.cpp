@@ -21,10 +21,10 @@ HelpTest::HelpTest() {
   fs::copy_file(source / "data" / "Nimbrel" / "fs1.gif", base() / "Nimbrel" / "fs1.gif");
   fs::copy_file(source / "data" / "nbactive.wav", base() / "nbactive.wav");
   fs::copy_file(source / "data" / "nbfound.wav", base() / "nbfound.wav");
-  writeFile(base() / "vyst.ini", crlf({"[General]", "Vyst3-Installer=C:\\VYST\\QRW32\\qrw32.exe", "",
-                                       "[Moduls_Dirs]", "TOVRIK32=C:\\VYST\\TOVRIK32",
-                                       std::string("TOVRIK32.MAN=") + kManualDir, "", "[Moduls_Versions]",
-                                       "TOVRIK32=Beta 02,1,1,0,3", "TOVRIK32.MAN=Beta 02,1,1,0,3"}));
+  writeFile(base() / "vyst.ini",
+            crlf({"[General]", "Vyst3-Installer=C:\\VYST\\QRW32\\qrw32.exe", "", "[Moduls_Dirs]",
+                  "TOVRIK32=C:\\VYST\\TOVRIK32", std::string("TOVRIK32.MAN=") + kManualDir, "", "[Moduls_Versions]",
+                  "TOVRIK32=Beta 02,1,1,0,3", "TOVRIK32.MAN=Beta 02,1,1,0,3"}));
   writeFile(bookmarkFile(), crlf({"[LastSettings]", "SourcePath=D:\\MOVIES\\", "TargetDir=C:\\OUT\\"}));
   fs::create_directories(manualDir());
 
@@ -36,8 +36,8 @@ HelpTest::HelpTest() {
 }
 
 void HelpTest::uninstallManual() {
-  writeFile(base() / "vyst.ini", crlf({"[Moduls_Dirs]", "TOVRIK32=C:\\VYST\\TOVRIK32", "TOVRIK32.MAN=",
-                                       "[Moduls_Versions]", "TOVRIK32.MAN="}));
+  writeFile(base() / "vyst.ini", crlf({"[Moduls_Dirs]", "TOVRIK32=C:\\VYST\\TOVRIK32",
+                                       "TOVRIK32.MAN=", "[Moduls_Versions]", "TOVRIK32.MAN="}));
 }
 
 void HelpTest::installRealManual() {

@@ -100,8 +100,8 @@ TEST_F(TopicTree, FollowsTheLineRules) {
        ""},
       {"a line may go back to any shallower depth",
        {"0, A, a.htm", "1, B, b.htm", "2, C, c.htm", "3, D, d.htm", "1, E, e.htm", "0, F, f.htm"},
-       {"Item1 <-> A [2] a.htm", "Item2 <Item1> B [2] b.htm", "Item3 <Item2> C [2] c.htm",
-        "Item4 <Item3> D [3] d.htm", "Item5 <Item1> E [3] e.htm", "Item6 <-> F [3] f.htm"},
+       {"Item1 <-> A [2] a.htm", "Item2 <Item1> B [2] b.htm", "Item3 <Item2> C [2] c.htm", "Item4 <Item3> D [3] d.htm",
+        "Item5 <Item1> E [3] e.htm", "Item6 <-> F [3] f.htm"},
        ""},
       {"eight levels are allowed",
        {"0,L0,", "1,L1,", "2,L2,", "3,L3,", "4,L4,", "5,L5,", "6,L6,", "7,L7,x.htm"},
@@ -133,8 +133,7 @@ TEST_F(TopicTree, FollowsTheLineRules) {
        ""},
       {"depth 1.5 rounds to the level of depth 1, 2.5 to that of depth 3",
        {"0, A, a.htm", "1.5, B, b.htm", "2, C, c.htm", "2.5, D, d.htm"},
-       {"Item1 <-> A [2] a.htm", "Item2 <Item1> B [2] b.htm", "Item3 <Item2> C [2] c.htm",
-        "Item4 <Item3> D [3] d.htm"},
+       {"Item1 <-> A [2] a.htm", "Item2 <Item1> B [2] b.htm", "Item3 <Item2> C [2] c.htm", "Item4 <Item3> D [3] d.htm"},
        ""},
       {"depth 0.5 is a child of the top level, -0.4 the top level, -0.5 a negative depth",
        {"0, A, a.htm", "0.5, B, b.htm", "-0.4, C, c.htm", "-0.5, D, d.htm"},
@@ -155,10 +154,9 @@ TEST_F(TopicTree, FollowsTheLineRules) {
 }
 
 TEST_F(TopicTree, ASecondIndexSectionContinuesTheNumberingAndOtherCaseIsAnotherSection) {
-  build({"[Index]", "0, A, a.htm", "[Other]", "0, Not a topic, x.htm", "[index]", "0, Lower case, l.htm",
-         "[Index]", "1, B, b.htm"});
-  EXPECT_EQ(treeOf(NimbrelIndex),
-            (std::vector<std::string>{"Item1 <-> A [2] a.htm", "Item2 <Item1> B [3] b.htm"}));
+  build({"[Index]", "0, A, a.htm", "[Other]", "0, Not a topic, x.htm", "[index]", "0, Lower case, l.htm", "[Index]",
+         "1, B, b.htm"});
+  EXPECT_EQ(treeOf(NimbrelIndex), (std::vector<std::string>{"Item1 <-> A [2] a.htm", "Item2 <Item1> B [3] b.htm"}));
 }
 
 TEST_F(TopicTree, EachBuildStartsFromAnEmptyTreeAndAnEmptyParentsTable) {
@@ -179,8 +177,7 @@ TEST_F(TopicTree, AfterAViolationTheTopicWindowStaysLoadedWhereTheCompanionPlace
   EXPECT_EQ(NimbrelIndex.top(), 400);
   EXPECT_EQ(NimbrelIndex.height(), Nimbrel.top() - 400);
   EXPECT_EQ(NimbrelIndex.statusText, "Branch > 8");
-  EXPECT_EQ(treeOf(NimbrelIndex),
-            (std::vector<std::string>{"Item1 <-> A [2] a.htm", "Item4 <Item1> B [3] b.htm"}));
+  EXPECT_EQ(treeOf(NimbrelIndex), (std::vector<std::string>{"Item1 <-> A [2] a.htm", "Item4 <Item1> B [3] b.htm"}));
 }
 
 TEST_F(TopicTree, TheRealManualBuildsWithoutAViolation) {

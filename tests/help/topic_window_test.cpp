@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include <QImage>
 #include <QTreeWidget>
+#include <string>
+#include <vector>
 
 #include "help/help_family.h"
 #include "help/nimbrel.h"
@@ -17,13 +16,8 @@ namespace {
 class TopicWindow : public HelpTest {
  protected:
   TopicWindow() {
-    installIndex({"[Version]", "NBXVersion=1", "[Index]",
-                  "0, Welcome, welcome.htm",
-                  "1, Deep, sources/deep/topic.htm",
-                  "2, Mixed, sources\\deep/topic.htm",
-                  "1, Heading, n/a",
-                  "2, No page,",
-                  "0, Missing, missing.htm",
+    installIndex({"[Version]", "NBXVersion=1", "[Index]", "0, Welcome, welcome.htm", "1, Deep, sources/deep/topic.htm",
+                  "2, Mixed, sources\\deep/topic.htm", "1, Heading, n/a", "2, No page,", "0, Missing, missing.htm",
                   "0, Top heading, n/a"});
     writeTopic("welcome.htm");
     writeTopic("sources/deep/topic.htm");
@@ -89,8 +83,7 @@ TEST_F(TopicWindow, ViewPlaysTheTopicSoundAndOpensTheFileBelowTheManualWithBacks
     NimbrelIndex_TreeView1_NodeClick(node(title));
     NimbrelIndex.CommandView.click();
     EXPECT_EQ(user.desktop().opened, std::vector<std::string>{"C:\\VYST\\MANUAL\\sources\\deep\\topic.htm"}) << title;
-    EXPECT_EQ(user.sound().commands,
-              (std::vector<std::string>{"stop", "close", "open C:\\VYST\\nbfound.wav", "play"}));
+    EXPECT_EQ(user.sound().commands, (std::vector<std::string>{"stop", "close", "open C:\\VYST\\nbfound.wav", "play"}));
   }
 }
 

@@ -1,10 +1,11 @@
+#include "platform/drives.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
-#include <unistd.h>
 
-#include "platform/drives.h"
 #include "platform/error.h"
 #include "support/temp_prefix.h"
 
@@ -39,10 +40,10 @@ TEST(Drives, FullPathResolvesCurrentDirectoriesDotsAndSeparators) {
       {"C:/a/b\\c", "C:\\a\\b\\c"},
       {"C:\\..\\..\\a", "C:\\a"},  // ".." stops at the root
       {"C:\\a\\.\\b\\", "C:\\a\\b"},
-      {"D:", "D:\\data"},            // bare drive: its current directory
+      {"D:", "D:\\data"},  // bare drive: its current directory
       {"D:movies\\x.mvl", "D:\\data\\movies\\x.mvl"},
       {"d:\\", "D:\\"},
-      {"x.txt", "C:\\x.txt"},        // current drive is C: at its root
+      {"x.txt", "C:\\x.txt"},  // current drive is C: at its root
       {"\\top", "C:\\top"},
   };
   for (auto& c : cases) EXPECT_EQ(win::drives().fullPath(c.in), c.out) << c.in;
@@ -66,7 +67,7 @@ TEST(Drives, HostNamesMatchWithoutRegardToCaseAndDeterministically) {
 TEST(Drives, WindowsOnlyNamesAndCodePageAreConvertedForTheHost) {
   TempPrefix prefix;
   fs::path d = prefix.mapDrive('D', "cd");
-  writeFile(d / "Caf\xc3\xa9.mve", "x");  // UTF-8 on the host
+  writeFile(d / "Caf\xc3\xa9.mve", "x");                                      // UTF-8 on the host
   EXPECT_EQ(win::drives().toHost("D:\\CAF\xc9.MVE"), d / "Caf\xc3\xa9.mve");  // 1252 in the program
   EXPECT_EQ(win::drives().toWindows(d / "Caf\xc3\xa9.mve"), "D:\\Caf\xe9.mve");
 }

@@ -1,10 +1,11 @@
+#include "platform/files.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
 
 #include "platform/error.h"
-#include "platform/files.h"
 #include "support/temp_prefix.h"
 
 using namespace testing_support;
@@ -51,13 +52,16 @@ TEST(Files, WritesAndOpenErrors) {
   win::putBytes(3, "ab", 2);
   EXPECT_EQ(errorNumberOf([] { win::openFile(3, "C:\\other.bin", win::OpenMode::Output); }), win::FileAlreadyOpen);
   win::closeAllFiles();
-  EXPECT_EQ(readFile(prefix.driveC() / "out.bin"), std::string("\x44\x33\x22\x11" "ab", 6));
+  EXPECT_EQ(readFile(prefix.driveC() / "out.bin"), std::string("\x44\x33\x22\x11"
+                                                               "ab",
+                                                               6));
 
   win::openFile(1, "C:\\out.bin", win::OpenMode::BinaryRead);
   EXPECT_EQ(errorNumberOf([] { win::putBytes(1, "x", 1); }), win::PathFileAccessError);
   win::closeFile(1);
   EXPECT_EQ(errorNumberOf([] { win::getLong(9); }), win::BadFileNameOrNumber);
-  EXPECT_EQ(errorNumberOf([] { win::openFile(1, "C:\\WINDOWS", win::OpenMode::BinaryRead); }), win::PathFileAccessError);
+  EXPECT_EQ(errorNumberOf([] { win::openFile(1, "C:\\WINDOWS", win::OpenMode::BinaryRead); }),
+            win::PathFileAccessError);
 }
 
 TEST(Files, OutputTruncatesAndAppendAddsAtTheEnd) {
@@ -88,10 +92,10 @@ TEST(Files, WildcardsMatchWithoutRegardToCaseAndWithoutShortNames) {
     const char* name;
     bool match;
   } cases[] = {
-      {"*.ini", "VYST.INI", true},  {"*.ini", "a.init", false}, {"*.MVE", "intro.mve", true},
-      {"*.*", "README", true},      {"*.", "README", true},     {"*.", "a.b", false},
-      {"a?c.txt", "abc.TXT", true}, {"a?c.txt", "ac.txt", false}, {"*", "x", true},
-      {"test.ini", "TEST.INI", true}, {"*.mv?", "x.mvl", true}, {"x*.*", "y.txt", false},
+      {"*.ini", "VYST.INI", true},    {"*.ini", "a.init", false},   {"*.MVE", "intro.mve", true},
+      {"*.*", "README", true},        {"*.", "README", true},       {"*.", "a.b", false},
+      {"a?c.txt", "abc.TXT", true},   {"a?c.txt", "ac.txt", false}, {"*", "x", true},
+      {"test.ini", "TEST.INI", true}, {"*.mv?", "x.mvl", true},     {"x*.*", "y.txt", false},
   };
   for (auto& c : cases) EXPECT_EQ(win::wildcardMatch(c.pattern, c.name), c.match) << c.pattern << " " << c.name;
 }

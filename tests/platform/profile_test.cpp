@@ -1,8 +1,9 @@
+#include "platform/profile.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "platform/profile.h"
 #include "support/temp_prefix.h"
 
 using namespace testing_support;

@@ -1,6 +1,7 @@
+#include "platform/system.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/system.h"
 #include "support/temp_prefix.h"
 
 using namespace testing_support;

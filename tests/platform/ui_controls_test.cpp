@@ -72,7 +72,8 @@ class Gallery : public ui::Form {
     image.move(120, 4600, 480, 480);
     line.setCoords(840, 5200, 4920, 5200);
     box.move(4500, 3200, 3000, 1500);
-    for (auto* arr : {&left, &right}) arr->forEach([this, arr](ui::OptionButton& o) {
+    for (auto* arr : {&left, &right})
+      arr->forEach([this, arr](ui::OptionButton& o) {
         o.setContainer(box);
         o.move(arr == &left ? 60 : 1500, 60 + 300 * o.index(), 1200, 255);
       });

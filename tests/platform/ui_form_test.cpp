@@ -232,8 +232,7 @@ TEST_F(FormTest, AnUncaughtPlatformErrorShowsTheRunTimeErrorBoxAndEnds) {
 
 TEST_F(FormTest, KeyPreviewSeesF1WhicheverControlHasTheFocus) {
   demo::page.show();
-  QWidget* focusable[] = {demo::page.list1.widget(), demo::page.option1[2].widget(),
-                          demo::page.buttonNext.widget()};
+  QWidget* focusable[] = {demo::page.list1.widget(), demo::page.option1[2].widget(), demo::page.buttonNext.widget()};
   for (QWidget* w : focusable) {
     demo::page.keys.clear();
     userKey(w, Qt::Key_F1, Qt::ShiftModifier);

@@ -181,7 +181,7 @@ TEST_F(ListsTest, FileSelectionFiresClickAndTheNameIsReported) {
   chooser.show();
   testing_support::userDoubleClickRow(chooser.file1, 0);
   EXPECT_EQ(chooser.events, (std::vector<std::string>{"pattern *.MVE", "files C:\\Games\\Vortane", "file intro.mve",
-                                                     "file B.MvE", "open B.MvE"}));
+                                                      "file B.MvE", "open B.MvE"}));
   EXPECT_THROW(chooser.file1.setPath("C:\\nowhere"), win::Error);
   EXPECT_EQ(chooser.file1.path(), "C:\\Games\\Vortane");
 }

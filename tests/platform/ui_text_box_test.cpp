@@ -30,7 +30,8 @@ TEST_F(MultiLineTextBox, LeavesNoSingleLineEditorOnTheScreen) {
 }
 
 TEST_F(MultiLineTextBox, HasNoHorizontalScrollBar) {
-  memoForm.memo.setText("a text long enough to be wrapped several times over: http://www.example.org/a/rather/long/address/");
+  memoForm.memo.setText(
+      "a text long enough to be wrapped several times over: http://www.example.org/a/rather/long/address/");
   memoForm.show();
   auto* editor = memoForm.window()->findChild<QPlainTextEdit*>();
   ASSERT_NE(editor, nullptr);

@@ -1,3 +1,5 @@
+#include "tools/setup/default_prefix.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,7 +11,6 @@
 #include "shared/vyst32.h"
 #include "support/temp_prefix.h"
 #include "support/ui_driver.h"
-#include "tools/setup/default_prefix.h"
 
 using namespace testing_support;
 namespace fs = std::filesystem;
@@ -30,7 +31,8 @@ TEST_F(DefaultPrefix, StartsTheLibraryOnTheWizardsMainDirectory) {
   EXPECT_EQ(pfad_vyst, "C:\\VORTANE\\");
   EXPECT_EQ(pfad_main, "C:\\VORTANE\\TOVRIK32\\");
   EXPECT_EQ(GetIniString(pfad_vyst, "vyst.ini", "Moduls_Dirs", "TOVRIK32.MAN"), "C:\\VORTANE\\TOVRIK32\\MANUAL\\");
-  EXPECT_EQ(GetIniString(pfad_vyst, "vyst.ini", "Moduls_Versions", "TOVRIK32.MAN"), "1.0 Beta 02 Build 03,1.0,Beta,02,03");
+  EXPECT_EQ(GetIniString(pfad_vyst, "vyst.ini", "Moduls_Versions", "TOVRIK32.MAN"),
+            "1.0 Beta 02 Build 03,1.0,Beta,02,03");
 }
 
 TEST_F(DefaultPrefix, HoldsTheProgramFilesTheManualAndTheSamples) {
@@ -38,7 +40,8 @@ TEST_F(DefaultPrefix, HoldsTheProgramFilesTheManualAndTheSamples) {
   const fs::path source = VM_SOURCE_DIR;
   EXPECT_EQ(readFile(host("C:\\VORTANE\\TOVRIK32\\Tovrik32.jpg")), readFile(source / "extract/data/Tovrik32.jpg"));
   EXPECT_EQ(readFile(host("C:\\VORTANE\\Nimbrel\\fs1.gif")), readFile(source / "help/data/Nimbrel/fs1.gif"));
-  EXPECT_EQ(readFile(host("C:\\VORTANE\\TOVRIK32\\MANUAL\\pages\\run.htm")), readFile(source / "help/manual/pages/run.htm"));
+  EXPECT_EQ(readFile(host("C:\\VORTANE\\TOVRIK32\\MANUAL\\pages\\run.htm")),
+            readFile(source / "help/manual/pages/run.htm"));
   EXPECT_TRUE(win::directoryExists("C:\\VORTANE\\TOVRIK32\\stub"));
   EXPECT_TRUE(win::dirSearch("C:\\VORTANE\\TOVRIK32\\stub\\").empty());
   EXPECT_EQ(win::dirSearch("C:\\SAMPLES\\*.*"),

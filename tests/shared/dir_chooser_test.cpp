@@ -1,12 +1,12 @@
+#include "shared/dir_chooser.h"
+
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <filesystem>
 #include <functional>
 #include <string>
 
-#include <QComboBox>
-
-#include "shared/dir_chooser.h"
 #include "support/ui_driver.h"
 
 using namespace testing_support;
@@ -51,9 +51,7 @@ TEST_F(DirChooser, OKAtOnceGivesTheDirectoryAsTheListWritesIt) {
   EXPECT_EQ(choose("D:\\MOVIES\\"), "D:\\MOVIES");
 }
 
-TEST_F(DirChooser, ADirectoryTheListShowsAlreadyComesBackAsPassed) {
-  EXPECT_EQ(choose("c:\\"), "c:\\");
-}
+TEST_F(DirChooser, ADirectoryTheListShowsAlreadyComesBackAsPassed) { EXPECT_EQ(choose("c:\\"), "c:\\"); }
 
 TEST_F(DirChooser, AChangeOfDriveGivesThatDrivesCurrentDirectory) {
   EXPECT_EQ(choose("C:\\GAMES\\VORTANE", [] { pickDrive('d'); }), "D:\\");

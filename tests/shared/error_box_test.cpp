@@ -1,9 +1,10 @@
+#include "shared/error_box.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "shared/error_box.h"
 #include "support/ui_driver.h"
 
 using namespace testing_support;

@@ -1,9 +1,10 @@
+#include "shared/nimbrel_init.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "shared/error_box.h"
-#include "shared/nimbrel_init.h"
 #include "shared/vyst32.h"
 #include "support/ui_driver.h"
 

@@ -71,12 +71,8 @@ TEST(SplitFileName, CutsAtTheLastDot) {
 
 TEST(ChangeExtension, ReplacesTheTextBehindTheLastDot) {
   const std::pair<std::string, std::string> cases[] = {
-      {"movie.mve", "movie.exe"},
-      {"a.b.mve", "a.b.exe"},
-      {"name.", "name.exe"},
-      {"README", "README.exe"},
-      {"C:\\dir.x\\name", "C:\\dir.exe"},
-      {"", ".exe"},
+      {"movie.mve", "movie.exe"},         {"a.b.mve", "a.b.exe"}, {"name.", "name.exe"}, {"README", "README.exe"},
+      {"C:\\dir.x\\name", "C:\\dir.exe"}, {"", ".exe"},
   };
   for (const auto& [name, expected] : cases) EXPECT_EQ(ChangeExtension(name, "exe"), expected) << name;
 }

@@ -43,8 +43,8 @@ const std::string kFixture =
     "last line without end";
 
 const std::vector<std::string> kIndexLines = {
-    "first,a,b", "N/A",        "key=value",  " ;not a comment",      "second occurrence",
-    " [Index]",  "cr only", "lf\ninside", "  padded  ", "last line without end",
+    "first,a,b", "N/A",     "key=value",  " ;not a comment", "second occurrence",
+    " [Index]",  "cr only", "lf\ninside", "  padded  ",      "last line without end",
 };
 // "[Index] " is an ordinary line of the section open before it.
 const std::vector<std::string> kOtherLines = {"other line", "[Index] ", "after the header with a trailing blank"};

@@ -1,3 +1,5 @@
+#include "shared/splash.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,7 +9,6 @@
 #include "platform/system.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/units.h"
-#include "shared/splash.h"
 #include "shared/vyst32.h"
 #include "support/ui_driver.h"
 

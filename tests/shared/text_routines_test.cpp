@@ -18,14 +18,8 @@ struct CutCase {
 
 TEST(CutLeftRight, RemoveFromTheirEndOrEmptyTheText) {
   const CutCase cases[] = {
-      {"abcdef", 2, "cdef", "abcd"},
-      {"abcdef", 0, "abcdef", "abcdef"},
-      {"abcdef", 5, "f", "a"},
-      {"abcdef", 6, "", ""},
-      {"abcdef", 40000, "", ""},
-      {"abcdef", -3, "abcdef", "abcdef"},
-      {"", 0, "", ""},
-      {"", -1, "", ""},
+      {"abcdef", 2, "cdef", "abcd"}, {"abcdef", 0, "abcdef", "abcdef"},  {"abcdef", 5, "f", "a"}, {"abcdef", 6, "", ""},
+      {"abcdef", 40000, "", ""},     {"abcdef", -3, "abcdef", "abcdef"}, {"", 0, "", ""},         {"", -1, "", ""},
   };
   for (const auto& c : cases) {
     std::string left = c.text, right = c.text;
@@ -45,14 +39,8 @@ TEST(CutLeft, CountsBeyondSixteenBitsInLongTexts) {
 
 TEST(TrimBlanks, StripsBlanksAndNulsOnlyAtBothEnds) {
   const std::pair<std::string, std::string> cases[] = {
-      {"  abc  ", "abc"},
-      {"\0 abc \0"s, "abc"},
-      {"a b", "a b"},
-      {"\tabc\t", "\tabc\t"},
-      {" \tabc", "\tabc"},
-      {"   ", ""},
-      {"", ""},
-      {"a\0b"s, "a\0b"s},
+      {"  abc  ", "abc"},  {"\0 abc \0"s, "abc"}, {"a b", "a b"}, {"\tabc\t", "\tabc\t"},
+      {" \tabc", "\tabc"}, {"   ", ""},           {"", ""},       {"a\0b"s, "a\0b"s},
   };
   for (const auto& [in, out] : cases) {
     std::string text = in;
@@ -77,9 +65,8 @@ TEST(InStrPos, PositionsBeyondSixteenBits) {
 
 TEST(IsValue, EmptyBlanksAndTheMarkerAreNoValue) {
   const std::pair<std::string, bool> cases[] = {
-      {"", false},       {"   ", false},         {"n/a", false},      {"  n/a ", false},
-      {"\0n/a\0"s, false}, {"\0\0"s, false},    {"N/A", true},       {"\t\t", true},
-      {"n/a/", true},    {"x", true},           {" 0 ", true},
+      {"", false},   {"   ", false}, {"n/a", false}, {"  n/a ", false}, {"\0n/a\0"s, false}, {"\0\0"s, false},
+      {"N/A", true}, {"\t\t", true}, {"n/a/", true}, {"x", true},       {" 0 ", true},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(IsValue(text), expected) << "[" << text << "]";
 }

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <filesystem>
 #include <string>
-
-#include <QApplication>
 
 #include "platform/system.h"
 #include "platform/ui/font.h"

@@ -1,10 +1,11 @@
+#include "shared/window_helpers.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "shared/splash.h"
-#include "shared/window_helpers.h"
 #include "support/ui_driver.h"
 
 using namespace testing_support;

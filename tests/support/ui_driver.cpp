@@ -1,10 +1,9 @@
 #include "support/ui_driver.h"
 
-#include <cstdlib>
-
 #include <QApplication>
 #include <QListWidget>
 #include <QTest>
+#include <cstdlib>
 
 #include "platform/drives.h"
 #include "platform/ui/control.h"
@@ -149,7 +148,8 @@ void userKey(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers) {
 
 std::filesystem::path saveScreenshot(ui::Form& form, const std::string& name) {
   const char* env = std::getenv("VM_SCREENSHOT_DIR");
-  std::filesystem::path dir = env && *env ? std::filesystem::path(env) : std::filesystem::path(VM_BUILD_DIR) / "screenshots";
+  std::filesystem::path dir =
+      env && *env ? std::filesystem::path(env) : std::filesystem::path(VM_BUILD_DIR) / "screenshots";
   std::filesystem::create_directories(dir);
   std::filesystem::path file = dir / (name + ".png");
   QWidget* w = form.window();

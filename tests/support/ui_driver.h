@@ -1,15 +1,15 @@
 #pragma once
 // Drives the window layer headless: a scripted user for message boxes, modal forms, popup menus and
 // yields, recorders for the desktop and the sound device, and a fixture that ties them to a prefix.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QWidget>
 #include <deque>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include <QTest>
-#include <QWidget>
-#include <gtest/gtest.h>
 
 #include "platform/system.h"
 #include "platform/ui/application.h"
@@ -100,15 +100,15 @@ std::filesystem::path saveScreenshot(ui::Form& form, const std::string& name);
 }  // namespace testing_support
 
 // The statement ends the program (from any depth) with that exit status.
-#define EXPECT_PROGRAM_ENDS(statement, expectedStatus)                                          \
-  do {                                                                                          \
-    try {                                                                                       \
-      statement;                                                                                \
-    } catch (const ui::ProgramEnd& programEnd_) {                                               \
-      ui::finishProgramEnd(programEnd_.status);                                                 \
-    }                                                                                           \
-    EXPECT_TRUE(ui::programState().ended) << "the program did not end: " #statement;           \
-    if (ui::programState().ended) {                                                             \
-      EXPECT_EQ(ui::programState().status, (expectedStatus)) << #statement;                     \
-    }                                                                                           \
+#define EXPECT_PROGRAM_ENDS(statement, expectedStatus)                               \
+  do {                                                                               \
+    try {                                                                            \
+      statement;                                                                     \
+    } catch (const ui::ProgramEnd& programEnd_) {                                    \
+      ui::finishProgramEnd(programEnd_.status);                                      \
+    }                                                                                \
+    EXPECT_TRUE(ui::programState().ended) << "the program did not end: " #statement; \
+    if (ui::programState().ended) {                                                  \
+      EXPECT_EQ(ui::programState().status, (expectedStatus)) << #statement;          \
+    }                                                                                \
   } while (0)

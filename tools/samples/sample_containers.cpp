@@ -121,8 +121,9 @@ void writeSampleFolder(const std::filesystem::path& folder) {
   writeHostFile(folder / "MOVIES.MVL", mvlLibrary({{"INTRO.MVE", mveMovie(45000, 1), {}},
                                                    {"BATTLE.MVE", mveMovie(131072, 2), {}},
                                                    {"ENDING.MVE", mveMovie(200001, 3), {}}}));
-  writeHostFile(folder / "AREA.BIF",
-                bifArchive({{mveMovie(40960, 4), {}, {}}, {mveMovie(65537, 5), {}, {}}, {mveMovie(150000, 6), {}, {}}}));
+  writeHostFile(
+      folder / "AREA.BIF",
+      bifArchive({{mveMovie(40960, 4), {}, {}}, {mveMovie(65537, 5), {}, {}}, {mveMovie(150000, 6), {}, {}}}));
   writeHostFile(folder / "TRAILER.EXE", selfPlayingExe(mveMovie(98305, 7), 76800));
   writeHostFile(folder / "LOGO.MVE", mveMovie(307200, 8));
 }

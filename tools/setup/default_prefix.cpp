@@ -36,8 +36,10 @@ void copyTree(const fs::path& from, const std::string& winTo) {
   makeDirectory(winTo);
   for (const auto& entry : fs::directory_iterator(from)) {
     std::string name = entry.path().filename().string();
-    if (entry.is_directory()) copyTree(entry.path(), winTo + name + "\\");
-    else copyFile(entry.path(), winTo + name);
+    if (entry.is_directory())
+      copyTree(entry.path(), winTo + name + "\\");
+    else
+      copyFile(entry.path(), winTo + name);
   }
 }
 
