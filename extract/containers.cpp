@@ -5,7 +5,8 @@
 
 #include "platform/error.h"
 #include "platform/files.h"
-#include "shared/error_box.h"
+#include "shared/binary_reading.h"
+#include "shared/error_report.h"
 #include "shared/routines.h"
 
 namespace {
@@ -18,18 +19,6 @@ constexpr int kBifTableStart = 20;
 constexpr int kBifEntryWidth = 16;
 // Entries hold 128, but only entries 1 to 127 are ever listed.
 constexpr int kLastListedEntry = 127;
-
-std::string textAt(int file, int64_t offset, int width) {
-  SeekTo(file, offset);
-  std::string text;
-  ReadFixedString(file, text, width);
-  return text;
-}
-
-int32_t longAt(int file, int64_t offset) {
-  SeekTo(file, offset);
-  return win::getLong(file);
-}
 
 bool checkKind(int file, int32_t& value) {
   switch (mode1) {

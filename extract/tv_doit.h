@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "extract/pending_output.h"
 #include "extract/wizard_page.h"
 #include "extract/wizard_state.h"
 #include "platform/ui/progress_bar.h"
+#include "shared/pending_output.h"
 
 void TVDoIt_Form_Load();
 void TVDoIt_ButtonCancel_Click();
@@ -21,10 +21,9 @@ class TVDoItForm : public WizardPage {
 
   // The run; RunTVDoIt calls it once the page shows. Returns at once while a run is going on.
   void DoIt();
-  // Copies count bytes from the input file's position to the output file's position in blocks, with a
-  // progress step and a yield after each block. Raises win::Error when the input ends early (after
-  // writing what was read) or a write fails.
-  void copypartX(int16_t FileIn, int16_t FileOut, int32_t count);
+  // Copies count bytes from the input file's position to the output file's position with CopyBlocks, a
+  // progress step and a yield after each block.
+  void copypartX(int16_t in, int16_t out, int32_t count);
 
   // Closes the run's files and removes the output it was writing; the program ends after it.
   void AbortRun();

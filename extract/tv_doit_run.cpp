@@ -7,13 +7,13 @@
 #include "platform/files.h"
 #include "platform/system.h"
 #include "platform/ui/application.h"
-#include "shared/error_box.h"
+#include "shared/block_copy.h"
+#include "shared/error_report.h"
 #include "shared/routines.h"
 #include "shared/vyst32.h"
 
 namespace {
 
-constexpr int32_t kBlock = 32768;
 constexpr char kSucceeded[] = "The process completed successfully. Thanks for using Vortane Manager Tools!";
 constexpr char kFailed[] =
     "The process ended with errors: not every file could be written. Files that were not written "
@@ -122,19 +122,11 @@ void TVDoItForm::copyExtra(const std::string& from, const std::string& to) {
   }
 }
 
-void TVDoItForm::copypartX(int16_t FileIn, int16_t FileOut, int32_t count) {
-  std::vector<char> buffer(kBlock);
-  auto copyBlock = [&](size_t length) {
-    size_t got = win::getBytes(FileIn, buffer.data(), length);
-    win::putBytes(FileOut, buffer.data(), got);
-    advance(static_cast<int64_t>(got));
-    if (got < length) win::raise(win::InputPastEndOfFile);
+void TVDoItForm::copypartX(int16_t in, int16_t out, int32_t count) {
+  CopyBlocks(in, out, count, [this](int64_t bytes) {
+    advance(bytes);
     ui::doEvents();
-  };
-  const int64_t end = win::seek(FileIn) + count;
-  while (win::seek(FileIn) + kBlock < end) copyBlock(kBlock);
-  const int64_t rest = end - win::seek(FileIn);
-  if (rest >= 1) copyBlock(static_cast<size_t>(rest));
+  });
 }
 
 void TVDoItForm::advance(int64_t bytes) {

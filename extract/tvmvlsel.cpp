@@ -2,7 +2,7 @@
 
 #include "extract/containers.h"
 #include "extract/tv_main.h"
-#include "shared/error_box.h"
+#include "shared/error_report.h"
 #include "shared/routines.h"
 #include "shared/window_helpers.h"
 

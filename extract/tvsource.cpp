@@ -7,7 +7,7 @@
 #include "extract/wizard_state.h"
 #include "platform/error.h"
 #include "platform/files.h"
-#include "shared/error_box.h"
+#include "shared/error_report.h"
 #include "shared/routines.h"
 #include "shared/settings.h"
 #include "shared/vyst32.h"

@@ -4,7 +4,7 @@
 #include "help/nimbrel_index.h"
 #include "help/number_text.h"
 #include "platform/ui/message_box.h"
-#include "shared/error_box.h"
+#include "shared/error_report.h"
 #include "shared/routines.h"
 #include "shared/settings.h"
 #include "shared/vyst32.h"

@@ -6,7 +6,7 @@
 #include "help/number_text.h"
 #include "platform/error.h"
 #include "platform/ui/units.h"
-#include "shared/error_box.h"
+#include "shared/error_report.h"
 #include "shared/nimbrel_init.h"
 #include "shared/routines.h"
 #include "shared/settings.h"

@@ -2,7 +2,7 @@
 
 #include "help/nimbrel.h"
 #include "platform/error.h"
-#include "shared/error_box.h"
+#include "shared/error_report.h"
 #include "shared/routines.h"
 #include "shared/window_helpers.h"
 

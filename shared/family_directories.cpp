@@ -1,7 +1,7 @@
 #include "shared/family_directories.h"
 
 #include "platform/system.h"
-#include "shared/error_box.h"
+#include "shared/error_report.h"
 #include "shared/routines.h"
 #include "shared/settings.h"
 #include "shared/vyst32.h"

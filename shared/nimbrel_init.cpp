@@ -1,6 +1,6 @@
 #include "shared/nimbrel_init.h"
 
-#include "shared/error_box.h"
+#include "shared/error_report.h"
 #include "shared/routines.h"
 #include "shared/vyst32.h"
 

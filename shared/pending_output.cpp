@@ -1,4 +1,4 @@
-#include "extract/pending_output.h"
+#include "shared/pending_output.h"
 
 #include "platform/error.h"
 #include "platform/files.h"
