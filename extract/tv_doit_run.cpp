@@ -86,8 +86,7 @@ void TVDoItForm::writeMovie(const MovieEntry& movie, const std::string& outputNa
       return;
     }
     pending_.emplace(outputPath);
-    FileOut = static_cast<int16_t>(win::freeFile());
-    win::openFile(FileOut, pending_->temporaryPath(), win::OpenMode::BinaryReadWrite);
+    FileOut = static_cast<int16_t>(pending_->fileNumber());
     if (!stubPath.empty()) {
       FileIn = static_cast<int16_t>(win::freeFile());
       win::openFile(FileIn, stubPath, win::OpenMode::BinaryRead);
@@ -112,8 +111,9 @@ void TVDoItForm::copyExtra(const std::string& from, const std::string& to) {
   SplitPath(to, directory, name);
   try {
     if (win::sameFile(from, to)) return;  // the target is the folder the file comes from
+    win::ScopedFile source(from, win::OpenMode::BinaryRead);
     pending_.emplace(to);
-    win::fileCopy(from, pending_->temporaryPath());
+    CopyBlocks(source.number(), pending_->fileNumber(), win::lof(source.number()));
     pending_->commit();
     pending_.reset();
   } catch (const win::Error& e) {

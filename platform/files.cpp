@@ -37,7 +37,10 @@ OpenFile& fileOf(int number) {
   return it->second;
 }
 
-bool reads(OpenMode m) { return m == OpenMode::BinaryRead || m == OpenMode::BinaryReadWrite || m == OpenMode::Input; }
+bool reads(OpenMode m) {
+  return m == OpenMode::BinaryRead || m == OpenMode::BinaryReadWrite || m == OpenMode::BinaryNew ||
+         m == OpenMode::Input;
+}
 bool writes(OpenMode m) { return m != OpenMode::BinaryRead && m != OpenMode::Input; }
 
 bool isSep(char c) { return c == '\\' || c == '/'; }
@@ -146,10 +149,12 @@ void openFile(int number, std::string_view path, OpenMode mode) {
     case OpenMode::BinaryRead:
     case OpenMode::Input: flags |= O_RDONLY; break;
     case OpenMode::BinaryReadWrite: flags |= O_RDWR | O_CREAT; break;
+    case OpenMode::BinaryNew: flags |= O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW; break;
     case OpenMode::Output: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
     case OpenMode::Append: flags |= O_WRONLY | O_CREAT; break;
   }
   int fd = ::open(host.c_str(), flags, 0666);
+  if (fd < 0 && errno == EEXIST) raise(FileAlreadyExists, host.string());
   if (fd < 0) raiseErrno(errno, host);
   struct stat st {};
   if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
@@ -252,8 +257,7 @@ bool eof(int number) { return fileOf(number).pos >= lof(number); }
 
 std::string lineInput(int number) {
   OpenFile& f = fileOf(number);
-  if (f.mode != OpenMode::Input && f.mode != OpenMode::BinaryRead && f.mode != OpenMode::BinaryReadWrite)
-    raise(BadFileMode);
+  if (!reads(f.mode)) raise(BadFileMode);
   if (f.pos >= lof(number)) raise(InputPastEndOfFile);
   std::string line;
   std::array<char, 4096> buf;

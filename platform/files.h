@@ -12,6 +12,7 @@ namespace win {
 enum class OpenMode {
   BinaryRead,       // existing file, read only; never creates a file
   BinaryReadWrite,  // created when missing
+  BinaryNew,        // read-write, created new: error 58 when the name is taken, also by a link
   Input,            // text input of an existing file
   Output,           // text output, created or emptied
   Append,           // text output at the end, created when missing

@@ -1,17 +1,50 @@
 #include "shared/pending_output.h"
 
+#include <cstdio>
+#include <random>
+
 #include "platform/error.h"
 #include "platform/files.h"
-#include "shared/routines.h"
 
-PendingOutput::PendingOutput(std::string finalPath) : final_(std::move(finalPath)) {
-  temporary_ = final_ + ".~tv";
-  for (int n = 2; FileExists(temporary_) || win::directoryExists(temporary_); ++n)
-    temporary_ = final_ + ".~tv" + std::to_string(n);
+namespace {
+
+constexpr int kAttempts = 100;
+
+std::string randomSuffix() {
+  static std::random_device source;
+  char text[16];
+  std::snprintf(text, sizeof text, ".~%08x", static_cast<unsigned>(source()));
+  return text;
 }
 
-void PendingOutput::commit() { win::replaceFile(temporary_, final_); }
+}  // namespace
+
+PendingOutput::PendingOutput(std::string finalPath) : final_(std::move(finalPath)) {
+  number_ = win::freeFile();
+  for (int attempt = 1;; ++attempt) {
+    temporary_ = final_ + randomSuffix();
+    try {
+      win::openFile(number_, temporary_, win::OpenMode::BinaryNew);
+      return;
+    } catch (const win::Error& e) {
+      // Another file holds the name: take the next one; any other failure is the caller's.
+      if (e.number() != win::FileAlreadyExists || attempt == kAttempts) throw;
+    }
+  }
+}
+
+PendingOutput::~PendingOutput() {
+  if (!done_) discard();
+}
+
+void PendingOutput::commit() {
+  win::closeFile(number_);
+  win::replaceFile(temporary_, final_);
+  done_ = true;
+}
 
 void PendingOutput::discard() {
-  win::tryStep([&] { win::kill(temporary_); });
+  win::closeFile(number_);
+  if (!done_) win::tryStep([&] { win::kill(temporary_); });
+  done_ = true;
 }
