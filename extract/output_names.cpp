@@ -48,11 +48,12 @@ std::string SafeFileName(std::string_view name, int number) {
   return safe.empty() ? "MOVIE" + threeDigits(number) : safe;
 }
 
-std::vector<std::string> OutputNames(const MovieTable& movies, int count, int16_t mode2) {
+std::vector<std::string> OutputNames(const MovieTable& movies, int count, int16_t outputKind) {
   std::vector<std::string> names;
   std::set<std::string> taken;
   for (int k = 1; k <= count; ++k) {
-    std::string name = ChangeExtension(UpperCaseAscii(SafeFileName(movies[k].Name, k)), mode2 == 1 ? "MVE" : "EXE");
+    std::string name =
+        ChangeExtension(UpperCaseAscii(SafeFileName(movies[k].Name, k)), outputKind == 1 ? "MVE" : "EXE");
     std::string unique = name;
     for (int n = 2; taken.count(folded(unique)); ++n) unique = withSuffix(name, n);
     taken.insert(folded(unique));

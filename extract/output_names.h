@@ -12,7 +12,7 @@
 // leading dots and surrounding blanks removed; "MOVIE" and the three-digit number when nothing is left.
 std::string SafeFileName(std::string_view name, int number);
 
-// Output names of movies 1 to count: each entry's safe name upper-cased, extension MVE for mode2 1 and
+// Output names of movies 1 to count: each entry's safe name upper-cased, extension MVE for output kind 1 and
 // EXE otherwise, and names that would meet on disk (case does not count there) made distinct with ~2,
 // ~3, ... before the extension. Element k - 1 belongs to movie k.
-std::vector<std::string> OutputNames(const MovieTable& movies, int count, int16_t mode2);
+std::vector<std::string> OutputNames(const MovieTable& movies, int count, int16_t outputKind);

@@ -21,14 +21,14 @@ struct VersionInfo {
 
 // One module: its archive, its description and what the user chose for it.
 struct ModuleInfo {
-  std::string File;       // path of the module archive
-  std::string Name;       // key of the module, upper case; its key in vyst.ini
-  std::string Long;       // title for the list
-  std::string Directory;  // where to install it, or where it is installed
-  std::string EXEfile;    // program file of the module inside Directory
-  std::string Desc;       // description; also the name of its shortcut
-  VersionInfo NewVersion;        // offered by the archive
-  VersionInfo InstalledVersion;  // recorded as installed; empty when none was taken over
+  std::string File;                        // path of the module archive
+  std::string Name;                        // key of the module, upper case; its key in vyst.ini
+  std::string Long;                        // title for the list
+  std::string Directory;                   // where to install it, or where it is installed
+  std::string EXEfile;                     // program file of the module inside Directory
+  std::string Desc;                        // description; also the name of its shortcut
+  VersionInfo NewVersion;                  // offered by the archive
+  VersionInfo InstalledVersion;            // recorded as installed; empty when none was taken over
   std::array<bool, kModeCount> Allowed{};  // by mode code: the modes the user may choose
   int16_t Mode = kSkip;
   bool DirFixed = false;    // Directory may not be edited
@@ -45,5 +45,5 @@ struct ModuleTable {
 
 extern ModuleTable modules;
 extern std::array<std::string, kModeCount> mode_names;  // by mode code; set by the start procedure
-extern std::string module_dir;  // Directory of the module that the run is processing
-extern std::string inf_dir;     // where a module's quarrow.inf is extracted to; pfad_temp
+extern std::string module_dir;                          // Directory of the module that the run is processing
+extern std::string inf_dir;                             // where a module's quarrow.inf is extracted to; pfad_temp

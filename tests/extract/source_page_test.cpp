@@ -113,7 +113,9 @@ TEST_P(SourceVerdict, EveryClickShowsTheVerdictAndSetsNext) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, SourceVerdict, testing::ValuesIn(kVerdicts),
-                         [](const testing::TestParamInfo<VerdictCase>& info) { return std::string(info.param.label); });
+                         [](const testing::TestParamInfo<VerdictCase>& testInfo) {
+                           return std::string(testInfo.param.label);
+                         });
 
 TEST_F(SourcePage, TheFileListShowsOnlyFilesOfTheChosenKind) {
   for (const char* name : {"A.MVE", "B.MVL", "C.EXE", "D.BIF", "E.TXT"})

@@ -103,8 +103,8 @@ TEST_P(RunPageAtAYield, TheButtonWorksAndTheRunGoesOn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Actions, RunPageAtAYield, ::testing::ValuesIn(kActions),
-                         [](const ::testing::TestParamInfo<YieldAction>& info) {
-                           return std::string(info.param.name);
+                         [](const ::testing::TestParamInfo<YieldAction>& testInfo) {
+                           return std::string(testInfo.param.name);
                          });
 
 }  // namespace

@@ -188,9 +188,9 @@ std::vector<Case> allCases() {
 }
 
 INSTANTIATE_TEST_SUITE_P(SourcesAndOutputs, WizardEndToEnd, ::testing::ValuesIn(allCases()),
-                         [](const ::testing::TestParamInfo<Case>& info) {
-                           return std::string(sources()[info.param.source].label) + "To" +
-                                  kOutputs[info.param.output].label;
+                         [](const ::testing::TestParamInfo<Case>& testInfo) {
+                           return std::string(sources()[testInfo.param.source].label) + "To" +
+                                  kOutputs[testInfo.param.output].label;
                          });
 
 }  // namespace

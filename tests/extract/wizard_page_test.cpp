@@ -158,7 +158,9 @@ TEST_P(CommonLook, TheCloseBoxEndsTheProgram) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, CommonLook, testing::ValuesIn(kPages),
-                         [](const testing::TestParamInfo<PageCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<PageCase>& testInfo) {
+                           return std::string(testInfo.param.name);
+                         });
 
 // Closing the help companion leaves the wizard running.
 TEST_F(WizardTest, ClosingTheHelpCompanionLeavesTheWizardRunning) {
