@@ -14,6 +14,7 @@
 
 #include "drives.h"
 #include "error.h"
+#include "host_files.h"
 #include "system.h"
 #include "text.h"
 
@@ -155,29 +156,7 @@ bool writePrivateProfileString(std::string_view section, std::string_view key, s
 
   std::string out;
   for (auto& l : lines) out += l.text + l.end;
-  fs::path tmp = host.parent_path() / ("." + host.filename().string() + ".new");
-  int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  bool ok = true;
-  for (size_t done = 0; ok && done < out.size();) {
-    ssize_t w = ::write(fd, out.data() + done, out.size() - done);
-    if (w < 0 && errno == EINTR) continue;
-    if (w <= 0)
-      ok = false;
-    else
-      done += static_cast<size_t>(w);
-  }
-  if (existed) {
-    struct stat st {};
-    if (::stat(host.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
-  }
-  ok = ::fsync(fd) == 0 && ok;
-  ok = ::close(fd) == 0 && ok;
-  if (!ok || ::rename(tmp.c_str(), host.c_str()) != 0) {
-    ::unlink(tmp.c_str());
-    return false;
-  }
-  return true;
+  return replaceWholeFile(host, out);
 }
 
 }  // namespace win

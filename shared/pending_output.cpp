@@ -1,28 +1,19 @@
 #include "shared/pending_output.h"
 
-#include <cstdio>
-#include <random>
-
 #include "platform/error.h"
 #include "platform/files.h"
+#include "platform/host_files.h"
 
 namespace {
 
 constexpr int kAttempts = 100;
-
-std::string randomSuffix() {
-  static std::random_device source;
-  char text[16];
-  std::snprintf(text, sizeof text, ".~%08x", static_cast<unsigned>(source()));
-  return text;
-}
 
 }  // namespace
 
 PendingOutput::PendingOutput(std::string finalPath) : final_(std::move(finalPath)) {
   number_ = win::freeFile();
   for (int attempt = 1;; ++attempt) {
-    temporary_ = final_ + randomSuffix();
+    temporary_ = final_ + win::randomNameSuffix();
     try {
       win::openFile(number_, temporary_, win::OpenMode::BinaryNew);
       return;

@@ -1,7 +1,9 @@
 #include "platform/profile.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "support/temp_prefix.h"
@@ -91,9 +93,11 @@ TEST(Profile, FailedWriteLeavesTheFileAsItWas) {
   TempPrefix prefix;
   fs::path d = prefix.driveC() / "ro";
   writeFile(d / "t.ini", "[S]\r\nK=v\r\n");
-  // A folder in place of the temporary file makes the write fail half-way.
-  fs::create_directories(d / ".t.ini.new");
-  writeFile(d / ".t.ini.new" / "x", "");
+  // A file size limit below the new file's size makes the write fail half-way, as a full disk does.
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{8, RLIM_INFINITY};
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
   EXPECT_FALSE(win::writePrivateProfileString("S", "K", "new", "C:\\ro\\t.ini"));
   EXPECT_EQ(readFile(d / "t.ini"), "[S]\r\nK=v\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(d), fs::directory_iterator()), 1) << "no temporary file is left";
 }
