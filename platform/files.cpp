@@ -354,8 +354,8 @@ int64_t fileLen(std::string_view path) {
 void name(std::string_view from, std::string_view to) {
   fs::path src = drives().toHost(from);
   fs::path dst = drives().toHost(to);
-  struct stat source {
-  }, target{};
+  struct stat source {};
+  struct stat target {};
   if (::lstat(src.c_str(), &source) != 0) raise(FileNotFound, src.string());
   // A link at the target, even one leading nowhere, holds the name.
   if (::lstat(dst.c_str(), &target) == 0 && (source.st_dev != target.st_dev || source.st_ino != target.st_ino))

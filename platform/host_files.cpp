@@ -29,10 +29,10 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// Reads up to buffer.size() bytes; the count, or -1 with errno set.
-ssize_t readSome(int fd, std::array<char, 65536>& buffer) {
+// The count read, 0 at the end, or -1 with errno set.
+ssize_t readSome(int fd, char* buffer, size_t size) {
   for (;;) {
-    ssize_t r = ::read(fd, buffer.data(), buffer.size());
+    ssize_t r = ::read(fd, buffer, size);
     if (r >= 0 || errno != EINTR) return r;
   }
 }
@@ -102,7 +102,7 @@ bool ReplacementFile::fail() {
 bool replaceWholeFile(const fs::path& path, std::string_view bytes) {
   ReplacementFile file(path);
   if (!file.created()) return false;
-  return writeAll(file.fd(), bytes) ? file.commit() : false;
+  return writeAll(file.fd(), bytes) && file.commit();
 }
 
 std::optional<std::string> readRegularFile(const fs::path& path) {
@@ -111,7 +111,7 @@ std::optional<std::string> readRegularFile(const fs::path& path) {
   if (!file.valid() || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
   std::string bytes;
   std::array<char, 65536> buffer;
-  for (ssize_t r; (r = readSome(file.get(), buffer)) != 0;) {
+  for (ssize_t r; (r = readSome(file.get(), buffer.data(), buffer.size())) != 0;) {
     if (r < 0) return std::nullopt;
     bytes.append(buffer.data(), static_cast<size_t>(r));
   }
@@ -128,7 +128,7 @@ void copyHostFile(const fs::path& from, const fs::path& to) {
     raise(err == EACCES || err == EPERM || err == EROFS ? PathFileAccessError : numberFromErrno(err), to.string());
   }
   std::array<char, 65536> buffer;
-  for (ssize_t r; (r = readSome(in.get(), buffer)) != 0;) {
+  for (ssize_t r; (r = readSome(in.get(), buffer.data(), buffer.size())) != 0;) {
     if (r < 0) raiseHostError(errno, from);
     if (!writeAll(out.fd(), std::string_view(buffer.data(), static_cast<size_t>(r))))
       raise(numberFromErrno(errno), to.string());

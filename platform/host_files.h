@@ -1,7 +1,8 @@
 #pragma once
-// Writing host files safely: the bytes go into a file created new under a temporary name that nobody can
-// guess, in the target's own folder, which then replaces the target by a rename. A link planted under any
-// name in the folder is never written through, and a failed write changes nothing.
+// Host files beneath the Windows paths: an owning descriptor, and writing whole files safely. The bytes go
+// into a file created new under a temporary name that nobody can guess, in the target's own folder, which
+// then replaces the target by a rename. A link planted under any name in the folder is never written
+// through, and a failed write changes nothing.
 #include <filesystem>
 #include <optional>
 #include <string>
