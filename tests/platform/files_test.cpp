@@ -7,7 +7,6 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
-#include <memory>
 
 #include "platform/error.h"
 #include "support/planted_link.h"
@@ -208,22 +207,41 @@ TEST(Files, MoveOrCopyFileRenamesOverAnOlderTarget) {
   EXPECT_EQ(readFile(games / "qrw.exe"), "new program");
 }
 
+namespace {
+
+// A folder of its own on another file system than the prefix's, removed again; empty when there is none.
+class FolderOnOtherFileSystem {
+ public:
+  explicit FolderOnOtherFileSystem(const fs::path& prefix) {
+    std::string folder = "/dev/shm/vm-test-XXXXXX";
+    if (!fs::is_directory("/dev/shm") || !mkdtemp(folder.data())) return;
+    path = folder;
+    struct stat here {};
+    struct stat there {};
+    if (::stat(prefix.c_str(), &here) == 0 && ::stat(folder.c_str(), &there) == 0 && here.st_dev != there.st_dev)
+      return;
+    fs::remove_all(path);
+    path.clear();
+  }
+  ~FolderOnOtherFileSystem() {
+    std::error_code ec;
+    if (!path.empty()) fs::remove_all(path, ec);
+  }
+  fs::path path;
+};
+
+}  // namespace
+
 TEST(Files, MoveOrCopyFileCopiesAcrossFileSystemsAndRemovesTheSource) {
   TempPrefix prefix;
-  std::string other = "/dev/shm/vm-test-XXXXXX";
-  if (!fs::is_directory("/dev/shm") || !mkdtemp(other.data())) GTEST_SKIP() << "no second file system at /dev/shm";
-  std::shared_ptr<void> removeOther(nullptr, [&](void*) { fs::remove_all(other); });
-  struct stat a {
-  }, b{};
-  ASSERT_EQ(::stat(other.c_str(), &a), 0);
-  ASSERT_EQ(::stat(prefix.root().c_str(), &b), 0);
-  if (a.st_dev == b.st_dev) GTEST_SKIP() << "/dev/shm lies on the prefix's file system";
-  win::drives().map('T', other);
-  writeFile(fs::path(other) / "QRW.EXE", "new program");
+  FolderOnOtherFileSystem other(prefix.root());
+  if (other.path.empty()) GTEST_SKIP() << "no folder on another file system at /dev/shm";
+  win::drives().map('T', other.path);
+  writeFile(other.path / "QRW.EXE", "new program");
   writeFile(prefix.driveC() / "qrw.exe", "old program");
   win::moveOrCopyFile("T:\\QRW.EXE", "C:\\QRW.EXE");
   EXPECT_EQ(readFile(prefix.driveC() / "qrw.exe"), "new program");
-  EXPECT_FALSE(fs::exists(fs::path(other) / "QRW.EXE"));
+  EXPECT_FALSE(fs::exists(other.path / "QRW.EXE"));
   EXPECT_EQ(win::dirSearch("C:\\*.*"), std::vector<std::string>{"qrw.exe"});
 }
 
