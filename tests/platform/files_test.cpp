@@ -247,16 +247,16 @@ TEST(Files, MoveOrCopyFileCopiesAcrossFileSystemsAndRemovesTheSource) {
 
 TEST(Files, EntryExistsSeesLinksThatLeadNowhere) {
   TempPrefix prefix;
-  fs::path c = prefix.driveC();
-  writeFile(c / "file.txt", "x");
-  fs::create_symlink(c / "file.txt", c / "to-file");
-  fs::create_symlink(c / "gone.txt", c / "to-nowhere");
+  fs::path drive = prefix.driveC();
+  writeFile(drive / "file.txt", "x");
+  fs::create_symlink(drive / "file.txt", drive / "to-file");
+  fs::create_symlink(drive / "gone.txt", drive / "to-nowhere");
   struct Case {
     const char* path;
     bool exists;
   } cases[] = {{"C:\\FILE.TXT", true},   {"C:\\WINDOWS", true},   {"C:\\to-file", true},
                {"C:\\to-nowhere", true}, {"C:\\gone.txt", false}, {"C:\\nodir\\x", false}};
-  for (auto& c2 : cases) EXPECT_EQ(win::entryExists(c2.path), c2.exists) << c2.path;
+  for (auto& c : cases) EXPECT_EQ(win::entryExists(c.path), c.exists) << c.path;
 }
 
 class FilesBesideAPlantedLink : public ::testing::TestWithParam<LinkTarget> {
