@@ -9,12 +9,15 @@
 #include <system_error>
 
 #include "error.h"
+#include "host_files.h"
 #include "text.h"
 
 namespace fs = std::filesystem;
 
 namespace win {
 namespace {
+
+constexpr char kDefaultMap[] = "[Drives]\r\nZ=/\r\n";
 
 char upperLetter(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 bool isLetter(char c) {
@@ -44,11 +47,6 @@ std::string trimName(std::string name) {
   return name;
 }
 
-void writeDefaultMap(const fs::path& file) {
-  std::ofstream out(file, std::ios::binary);
-  out << "[Drives]\r\nZ=/\r\n";
-}
-
 std::map<char, fs::path> readMap(const fs::path& file) {
   std::map<char, fs::path> roots;
   std::ifstream in(file, std::ios::binary);
@@ -75,9 +73,10 @@ std::map<char, fs::path> readMap(const fs::path& file) {
   return roots;
 }
 
+// A font there already, or a link leading to one, is kept; a link leading nowhere is replaced, not followed.
 void copyFont(const fs::path& from, const fs::path& to) {
   std::error_code ec;
-  if (fs::exists(from, ec) && !fs::exists(to, ec)) fs::copy_file(from, to, ec);
+  if (fs::exists(from, ec) && !fs::exists(to, ec)) tryStep([&] { copyHostFile(from, to); });
 }
 
 }  // namespace
@@ -135,8 +134,9 @@ void Drives::usePrefix(const fs::path& prefix, PrefixOptions options) {
     copyFont(fonts / "tahoma.ttf", windows / "FONTS" / "tahoma.ttf");
     copyFont(fonts / "tahomabd.ttf", windows / "FONTS" / "tahomabd.ttf");
   }
+  // A map reached through a link is the user's own and is read; a link leading nowhere is replaced.
   fs::path mapFile = prefix_ / "drives.ini";
-  if (!fs::exists(mapFile, ec)) writeDefaultMap(mapFile);
+  if (!fs::exists(mapFile, ec)) replaceWholeFile(mapFile, kDefaultMap);
 
   roots_ = readMap(mapFile);
   if (!roots_.count('C')) roots_['C'] = c;

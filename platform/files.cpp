@@ -13,6 +13,7 @@
 
 #include "drives.h"
 #include "error.h"
+#include "host_files.h"
 #include "text.h"
 
 namespace fs = std::filesystem;
@@ -21,7 +22,7 @@ namespace win {
 namespace {
 
 struct OpenFile {
-  int fd = -1;
+  Descriptor file;
   OpenMode mode = OpenMode::BinaryRead;
   int64_t pos = 0;  // 0-based
 };
@@ -44,18 +45,6 @@ bool reads(OpenMode m) {
 bool writes(OpenMode m) { return m != OpenMode::BinaryRead && m != OpenMode::Input; }
 
 bool isSep(char c) { return c == '\\' || c == '/'; }
-
-// Error number for a failed open or stat of a host path whose parent may be missing.
-int missingNumber(const fs::path& host) {
-  std::error_code ec;
-  return fs::is_directory(host.parent_path(), ec) ? FileNotFound : PathNotFound;
-}
-
-[[noreturn]] void raiseErrno(int err, const fs::path& host) {
-  if (err == ENOENT) raise(missingNumber(host), host.string());
-  if (err == EISDIR) raise(PathFileAccessError, host.string());
-  raise(numberFromErrno(err), host.string());
-}
 
 struct SplitPattern {
   std::string directory;  // as given, possibly empty or a bare "D:"
@@ -144,39 +133,29 @@ void openFile(int number, std::string_view path, OpenMode mode) {
   if (number < 1 || number > 511) raise(BadFileNameOrNumber, "#" + std::to_string(number));
   if (table().count(number)) raise(FileAlreadyOpen, "#" + std::to_string(number));
   fs::path host = drives().toHost(path);
+  // Every mode that writes refuses a link at the name: a link planted there is never written through.
   int flags = O_CLOEXEC;
   switch (mode) {
     case OpenMode::BinaryRead:
     case OpenMode::Input: flags |= O_RDONLY; break;
-    case OpenMode::BinaryReadWrite: flags |= O_RDWR | O_CREAT; break;
+    case OpenMode::BinaryReadWrite: flags |= O_RDWR | O_CREAT | O_NOFOLLOW; break;
     case OpenMode::BinaryNew: flags |= O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW; break;
-    case OpenMode::Output: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
-    case OpenMode::Append: flags |= O_WRONLY | O_CREAT; break;
+    case OpenMode::Output: flags |= O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW; break;
+    case OpenMode::Append: flags |= O_WRONLY | O_CREAT | O_NOFOLLOW; break;
   }
-  int fd = ::open(host.c_str(), flags, 0666);
-  if (fd < 0 && errno == EEXIST) raise(FileAlreadyExists, host.string());
-  if (fd < 0) raiseErrno(errno, host);
+  Descriptor file(::open(host.c_str(), flags, 0666));
+  if (!file.valid() && errno == EEXIST) raise(FileAlreadyExists, host.string());
+  if (!file.valid() && errno == ELOOP) raise(PathFileAccessError, host.string() + " is a link");
+  if (!file.valid()) raiseHostError(errno, host);
   struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    raise(PathFileAccessError, host.string());
-  }
-  OpenFile f{fd, mode, 0};
-  if (mode == OpenMode::Append) f.pos = st.st_size;
-  table()[number] = f;
+  if (::fstat(file.get(), &st) == 0 && S_ISDIR(st.st_mode)) raise(PathFileAccessError, host.string());
+  int64_t pos = mode == OpenMode::Append ? st.st_size : 0;
+  table()[number] = OpenFile{std::move(file), mode, pos};
 }
 
-void closeFile(int number) {
-  auto it = table().find(number);
-  if (it == table().end()) return;
-  ::close(it->second.fd);
-  table().erase(it);
-}
+void closeFile(int number) { table().erase(number); }
 
-void closeAllFiles() {
-  for (auto& [_, f] : table()) ::close(f.fd);
-  table().clear();
-}
+void closeAllFiles() { table().clear(); }
 
 bool isOpen(int number) { return table().count(number) != 0; }
 
@@ -190,7 +169,7 @@ size_t getBytes(int number, void* buf, size_t n) {
   size_t got = 0;
   auto* out = static_cast<char*>(buf);
   while (got < n) {
-    ssize_t r = ::pread(f.fd, out + got, n - got, f.pos + static_cast<int64_t>(got));
+    ssize_t r = ::pread(f.file.get(), out + got, n - got, f.pos + static_cast<int64_t>(got));
     if (r < 0) {
       if (errno == EINTR) continue;
       raise(numberFromErrno(errno) == PathFileAccessError ? DeviceIOError : numberFromErrno(errno));
@@ -216,7 +195,7 @@ void putBytes(int number, const void* buf, size_t n) {
   const auto* in = static_cast<const char*>(buf);
   size_t done = 0;
   while (done < n) {
-    ssize_t w = ::pwrite(f.fd, in + done, n - done, f.pos + static_cast<int64_t>(done));
+    ssize_t w = ::pwrite(f.file.get(), in + done, n - done, f.pos + static_cast<int64_t>(done));
     if (w < 0) {
       if (errno == EINTR) continue;
       f.pos += static_cast<int64_t>(done);
@@ -249,7 +228,7 @@ void seek(int number, int64_t position) {
 int64_t lof(int number) {
   OpenFile& f = fileOf(number);
   struct stat st {};
-  if (::fstat(f.fd, &st) != 0) raise(DeviceIOError);
+  if (::fstat(f.file.get(), &st) != 0) raise(DeviceIOError);
   return st.st_size;
 }
 
@@ -262,7 +241,7 @@ std::string lineInput(int number) {
   std::string line;
   std::array<char, 4096> buf;
   for (;;) {
-    ssize_t r = ::pread(f.fd, buf.data(), buf.size(), f.pos);
+    ssize_t r = ::pread(f.file.get(), buf.data(), buf.size(), f.pos);
     if (r < 0) {
       if (errno == EINTR) continue;
       raise(DeviceIOError);
@@ -272,7 +251,7 @@ std::string lineInput(int number) {
       if (buf[i] == '\r') {
         f.pos += i + 1;
         char next = 0;
-        if (::pread(f.fd, &next, 1, f.pos) == 1 && next == '\n') f.pos += 1;
+        if (::pread(f.file.get(), &next, 1, f.pos) == 1 && next == '\n') f.pos += 1;
         return line;
       }
       line += buf[i];
@@ -348,47 +327,26 @@ void rmDir(std::string_view path) {
   }
 }
 
-void fileCopy(std::string_view from, std::string_view to) {
+void fileCopy(std::string_view from, std::string_view to) { copyHostFile(drives().toHost(from), drives().toHost(to)); }
+
+void moveOrCopyFile(std::string_view from, std::string_view to) {
   fs::path src = drives().toHost(from);
   fs::path dst = drives().toHost(to);
-  int in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC);
-  if (in < 0) raiseErrno(errno, src);
-  int out = ::open(dst.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (out < 0) {
-    int err = errno;
-    ::close(in);
-    if (err == ENOENT) raise(PathNotFound, dst.string());
-    raise(err == EACCES || err == EROFS ? PathFileAccessError : numberFromErrno(err), dst.string());
+  struct stat st {};
+  if (::lstat(src.c_str(), &st) != 0) raiseHostError(errno, src);
+  // Only a regular file is moved: a link is copied, so the target never becomes a link.
+  if (S_ISREG(st.st_mode)) {
+    if (::rename(src.c_str(), dst.c_str()) == 0) return;
+    if (errno != EXDEV) raiseHostError(errno, dst);
   }
-  std::array<char, 65536> buf;
-  for (;;) {
-    ssize_t r = ::read(in, buf.data(), buf.size());
-    if (r < 0 && errno == EINTR) continue;
-    if (r <= 0) {
-      int err = r < 0 ? errno : 0;
-      ::close(in);
-      ::close(out);
-      if (r < 0) raise(numberFromErrno(err), src.string());
-      return;
-    }
-    for (ssize_t done = 0; done < r;) {
-      ssize_t w = ::write(out, buf.data() + done, static_cast<size_t>(r - done));
-      if (w < 0 && errno == EINTR) continue;
-      if (w <= 0) {
-        int err = w < 0 ? errno : ENOSPC;
-        ::close(in);
-        ::close(out);
-        raise(numberFromErrno(err), dst.string());
-      }
-      done += w;
-    }
-  }
+  copyHostFile(src, dst);
+  if (::unlink(src.c_str()) != 0) raiseHostError(errno, src);
 }
 
 int64_t fileLen(std::string_view path) {
   fs::path host = drives().toHost(path);
   struct stat st {};
-  if (::stat(host.c_str(), &st) != 0) raiseErrno(errno, host);
+  if (::stat(host.c_str(), &st) != 0) raiseHostError(errno, host);
   if (S_ISDIR(st.st_mode)) raise(FileNotFound, host.string());
   return st.st_size;
 }
@@ -396,9 +354,12 @@ int64_t fileLen(std::string_view path) {
 void name(std::string_view from, std::string_view to) {
   fs::path src = drives().toHost(from);
   fs::path dst = drives().toHost(to);
-  std::error_code ec;
-  if (!fs::exists(src, ec)) raise(FileNotFound, src.string());
-  if (fs::exists(dst, ec) && !fs::equivalent(src, dst, ec)) raise(FileAlreadyExists, dst.string());
+  struct stat source {};
+  struct stat target {};
+  if (::lstat(src.c_str(), &source) != 0) raise(FileNotFound, src.string());
+  // A link at the target, even one leading nowhere, holds the name.
+  if (::lstat(dst.c_str(), &target) == 0 && (source.st_dev != target.st_dev || source.st_ino != target.st_ino))
+    raise(FileAlreadyExists, dst.string());
   if (::rename(src.c_str(), dst.c_str()) != 0)
     raise(errno == EXDEV ? RenameAcrossDrives : PathFileAccessError, dst.string());
 }
@@ -406,7 +367,12 @@ void name(std::string_view from, std::string_view to) {
 void replaceFile(std::string_view from, std::string_view to) {
   fs::path src = drives().toHost(from);
   fs::path dst = drives().toHost(to);
-  if (::rename(src.c_str(), dst.c_str()) != 0) raiseErrno(errno, src);
+  if (::rename(src.c_str(), dst.c_str()) != 0) raiseHostError(errno, src);
+}
+
+bool entryExists(std::string_view path) {
+  struct stat st {};
+  return ::lstat(drives().toHost(path).c_str(), &st) == 0;
 }
 
 bool sameFile(std::string_view a, std::string_view b) {

@@ -9,6 +9,8 @@
 
 namespace win {
 
+// The modes that write never write through a link: opening a link (also one that leads nowhere) for
+// writing fails with error 75, and the file it points to stays as it was. Reading follows links.
 enum class OpenMode {
   BinaryRead,       // existing file, read only; never creates a file
   BinaryReadWrite,  // created when missing
@@ -67,10 +69,20 @@ bool directoryExists(std::string_view path);
 void kill(std::string_view pattern);  // deletes matching normal files; error 53 when none matches
 void mkDir(std::string_view path);    // one level; error 75 when it exists, 76 when the parent is missing
 void rmDir(std::string_view path);    // error 75 when not empty, 76 when missing
+// Copies into a new file beside the target, renamed over it when complete: whatever bore the target's
+// name (a link included, which is not followed) is replaced, and a failed copy leaves it as it was.
+// Error 53 or 76 for a missing source, 76 for a missing target folder, 75 when the target cannot be made.
 void fileCopy(std::string_view from, std::string_view to);
+// Moves a file, replacing whatever bears the target's name as fileCopy does: a rename when both lie on one
+// file system, else fileCopy followed by deleting the source. A source that is a link is copied and then
+// deleted, so the target is always a regular file. A failed copy keeps the source and the old target.
+void moveOrCopyFile(std::string_view from, std::string_view to);
 int64_t fileLen(std::string_view path);
-void name(std::string_view from, std::string_view to);         // rename; error 58 when the target exists
-void replaceFile(std::string_view from, std::string_view to);  // rename over an existing target
+// Rename; error 58 when the target name is taken by another entry (a link too, even one leading nowhere).
+void name(std::string_view from, std::string_view to);
+void replaceFile(std::string_view from, std::string_view to);  // rename over an existing target (not through it)
+// True when anything bears the name: a file, a directory or a link, also one that leads nowhere.
+bool entryExists(std::string_view path);
 // True when both paths name one existing file, whatever drive or spelling reaches it.
 bool sameFile(std::string_view a, std::string_view b);
 

@@ -119,11 +119,13 @@ bool writePrivateProfileString(std::string_view section, std::string_view key, s
   }
   std::error_code ec;
   if (!fs::is_directory(host.parent_path(), ec)) return false;
+  // Only a regular file is carried over: a link at the name is replaced by a new file, and what it points
+  // to is neither written nor copied into this folder.
   std::vector<Line> lines;
-  bool existed = fs::exists(host, ec);
-  if (existed) {
+  struct stat st {};
+  if (::lstat(host.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
     if (::access(host.c_str(), W_OK) != 0) return false;
-    auto data = readAll(host);
+    auto data = readRegularFile(host);
     if (!data) return false;
     lines = splitLines(*data);
   }

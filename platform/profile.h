@@ -15,7 +15,9 @@ std::string getPrivateProfileString(std::string_view section, std::string_view k
 // Replaces the first matching key in place, or adds it at the end of its section, or adds the section
 // at the end of the file; creates a missing file (never a missing directory). Every other line stays
 // byte for byte; new lines end in CR LF. The file is replaced through a temporary file, so a failed
-// write loses nothing. An empty section or key changes nothing. False when the file cannot be written.
+// write loses nothing. A link bearing the file's name is replaced by a new file holding only this key:
+// the file it points to is neither written nor copied. An empty section or key changes nothing. False
+// when the file cannot be written.
 bool writePrivateProfileString(std::string_view section, std::string_view key, std::string_view value,
                                std::string_view fileName);
 

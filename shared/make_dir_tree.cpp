@@ -13,16 +13,17 @@ namespace {
 constexpr int kDeletionTries = 10;
 constexpr int kProbeVariants = 1000;
 
+// Anything bearing the name holds it, a link leading nowhere too.
 bool nameIsTaken(const std::string& path) {
   try {
-    return !win::dirSearch(path, win::Search::FilesAndDirectories).empty();
+    return win::entryExists(path);
   } catch (const win::Error&) {
     return true;
   }
 }
 
 // The program's probe name when it is free, else the first free one of name1.ext, name2.ext, ...:
-// a file of the user's that carries the probe's name is never written over or deleted.
+// a file or link of the user's that carries the probe's name is never written over or deleted.
 std::optional<std::string> freeProbePath(const std::string& directory) {
   std::string base, extension;
   SplitFileName(makedirtree_probe, base, extension);

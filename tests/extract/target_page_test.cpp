@@ -18,6 +18,7 @@
 #include "platform/system.h"
 #include "platform/ui/message_box.h"
 #include "shared/dir_chooser.h"
+#include "support/planted_link.h"
 #include "tools/samples/sample_containers.h"
 #include "wizard_fixture.h"
 
@@ -157,6 +158,26 @@ TEST_F(TargetPage, FinishCreatesTheDirectoryRemembersItAsTypedAndRunsTheExtracti
   EXPECT_FALSE(TVTarget.isLoaded());
   EXPECT_TRUE(TVDoIt.isVisible());
 }
+
+class TargetPageBesideLinks : public TargetPage, public ::testing::WithParamInterface<LinkTarget> {};
+
+TEST_P(TargetPageBesideLinks, FinishWritesNeitherTheSettingsNorTheProbeThroughALink) {
+  PlantedLink settingsLink(settingsFile(), prefix.root() / "outside", GetParam());
+  PlantedLink probeLink(prefix.driveC() / "out" / "mscreate.dir", prefix.root() / "outside", GetParam());
+  open({5000}, 1);
+  type("c:\\out");
+  userClick(TVTarget.ButtonNext);
+  EXPECT_TRUE(user.messageBoxes().empty());
+  EXPECT_TRUE(settingsLink.outsideUnchanged());
+  EXPECT_TRUE(probeLink.outsideUnchanged());
+  ASSERT_TRUE(isPlainFile(settingsFile()));
+  EXPECT_EQ(settings(), crlfLines({"[LastSettings]", "TargetDir=c:\\out"}));
+  EXPECT_TRUE(probeLink.linkLeftAlone());
+  EXPECT_TRUE(isPlainFile(prefix.driveC() / "out" / "A.MVE"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, TargetPageBesideLinks, ::testing::Values(LinkTarget::Nowhere, LinkTarget::OutsideFile),
+                         linkTargetName);
 
 TEST_F(TargetPage, TheTargetPageCannotBeUsedWhileTheRunGoesOn) {
   open({200000}, 1);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "platform/ui/message_box.h"
 #include "run_page_fixture.h"
 #include "shared/vyst32.h"
+#include "support/planted_link.h"
 
 using namespace testing_support;
 namespace fs = std::filesystem;
@@ -117,6 +120,53 @@ TEST_F(RunPageTest, AFileThatHappensToBearTheTemporaryNameIsLeftAlone) {
   EXPECT_TRUE(target("INTRO.MVE") == movie);
   EXPECT_EQ(target("INTRO.MVE.~tv"), "the user's own");
 }
+
+struct LinkCase {
+  const char* at;  // the name in the target folder that bears the link
+  LinkTarget target;
+};
+
+std::string linkCaseName(const ::testing::TestParamInfo<LinkCase>& param) {
+  std::string name = param.param.at;
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+  return name + "_" + nameOf(param.param.target);
+}
+
+class RunPageBesideAPlantedLink : public RunPageTest, public ::testing::WithParamInterface<LinkCase> {};
+
+TEST_P(RunPageBesideAPlantedLink, NoMovieNorExtraIsWrittenThroughALink) {
+  outputKind(3);
+  mainFile("stub\\dosstub.lib", "DOS");
+  mainFile("HMI\\hmidet.386", bytesOf(3000, 34));
+  mainFile("HMI\\hmidrv.386", bytesOf(5000, 35));
+  const std::string movie = bytesOf(500, 36);
+  source(movie);
+  choose({{"INTRO.MVE", 0, 500}});
+  PlantedLink link(targetFolder / GetParam().at, prefix.root() / "outside", GetParam().target);
+
+  RunTVDoIt();
+
+  EXPECT_TRUE(link.outsideUnchanged());
+  for (const char* name : {"INTRO.EXE", "hmidet.386", "hmidrv.386"})
+    EXPECT_TRUE(isPlainFile(targetFolder / name)) << name;
+  EXPECT_TRUE(target("INTRO.EXE") == "DOS" + movie);
+  EXPECT_TRUE(target("hmidet.386") == bytesOf(3000, 34));
+  EXPECT_EQ(TVDoIt.Label1.caption(), kSucceeded);
+  // The temporary name the run once used is nobody's business now.
+  if (std::string(GetParam().at).ends_with(".~tv")) {
+    EXPECT_TRUE(link.linkLeftAlone());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, RunPageBesideAPlantedLink,
+                         ::testing::Values(LinkCase{"INTRO.EXE", LinkTarget::Nowhere},
+                                           LinkCase{"INTRO.EXE", LinkTarget::OutsideFile},
+                                           LinkCase{"INTRO.EXE.~tv", LinkTarget::Nowhere},
+                                           LinkCase{"INTRO.EXE.~tv", LinkTarget::OutsideFile},
+                                           LinkCase{"hmidet.386", LinkTarget::Nowhere},
+                                           LinkCase{"hmidet.386", LinkTarget::OutsideFile}),
+                         linkCaseName);
 
 TEST_F(RunPageTest, AValuePastTheBarsMaximumDoesNotCutTheCopyShort) {
   const std::string movie = bytesOf(100000, 12);

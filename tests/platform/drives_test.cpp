@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/error.h"
+#include "support/planted_link.h"
 #include "support/temp_prefix.h"
 
 using namespace testing_support;
@@ -109,3 +110,29 @@ TEST(Drives, DriveMapFileAddsLetters) {
   EXPECT_EQ(win::drives().toHost("D:\\x"), root / "game" / "x");
   fs::remove_all(root);
 }
+
+class NewPrefixBesideAPlantedLink : public ::testing::TestWithParam<LinkTarget> {};
+
+TEST_P(NewPrefixBesideAPlantedLink, NeitherTheDriveMapNorAFontIsWrittenThroughALink) {
+  TempPrefix prefix;
+  fs::path fresh = prefix.root() / "fresh";
+  PlantedLink map(fresh / "drives.ini", prefix.root() / "outside", GetParam());
+  PlantedLink font(fresh / "drive_c" / "WINDOWS" / "FONTS" / "tahoma.ttf", prefix.root() / "outside", GetParam());
+  win::drives().usePrefix(fresh);
+  for (const PlantedLink* link : {&map, &font}) EXPECT_TRUE(link->outsideUnchanged()) << link->at();
+  if (GetParam() == LinkTarget::Nowhere) {
+    // Nothing was there: the new prefix gets its own files in place of the links.
+    ASSERT_TRUE(isPlainFile(map.at()));
+    EXPECT_EQ(readFile(map.at()), "[Drives]\r\nZ=/\r\n");
+    EXPECT_TRUE(isPlainFile(font.at()));
+    EXPECT_EQ(win::drives().letters(), (std::vector<char>{'C', 'Z'}));
+  } else {
+    // A map and a font reached through a link are the user's own: read, never written.
+    EXPECT_TRUE(map.linkLeftAlone());
+    EXPECT_TRUE(font.linkLeftAlone());
+    EXPECT_EQ(win::drives().letters(), std::vector<char>{'C'});
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, NewPrefixBesideAPlantedLink,
+                         ::testing::Values(LinkTarget::Nowhere, LinkTarget::OutsideFile), linkTargetName);

@@ -1,11 +1,15 @@
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
 
 #include "platform/error.h"
+#include "support/planted_link.h"
 #include "support/temp_prefix.h"
 
 using namespace testing_support;
@@ -166,3 +170,166 @@ TEST(Files, SameFileSeesOneFileThroughAnyDriveOrSpelling) {
   EXPECT_FALSE(win::sameFile("D:\\MOVIES\\NEW.MVE", "D:\\MOVIES\\NEW.MVE"));  // not there
   EXPECT_FALSE(win::sameFile("D:\\MOVIES", "E:\\"));                          // folders are no files
 }
+
+TEST(Files, FileCopyOfAFileOntoItselfKeepsIt) {
+  TempPrefix prefix;
+  writeFile(prefix.driveC() / "GAMES" / "x.ini", "[S]\r\nK=1\r\n");
+  win::fileCopy("C:\\games\\x.ini", "C:\\GAMES\\X.INI");
+  EXPECT_EQ(readFile(prefix.driveC() / "GAMES" / "x.ini"), "[S]\r\nK=1\r\n");
+}
+
+TEST(Files, AFailedFileCopyKeepsTheOlderTargetAndLeavesNoTemporaryFile) {
+  TempPrefix prefix;
+  fs::path games = prefix.driveC() / "GAMES";
+  writeFile(games / "new.bin", std::string(100, 'n'));
+  writeFile(games / "old.bin", "old");
+  EXPECT_EQ(errorNumberOf([] { win::fileCopy("C:\\games\\none.bin", "C:\\games\\old.bin"); }), win::FileNotFound);
+  EXPECT_EQ(errorNumberOf([] { win::fileCopy("C:\\games\\new.bin", "C:\\nodir\\old.bin"); }), win::PathNotFound);
+  // A file size limit below the source's size makes the copy fail half-way, as a full disk does.
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{8, RLIM_INFINITY};
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+  EXPECT_EQ(errorNumberOf([] { win::fileCopy("C:\\games\\new.bin", "C:\\games\\old.bin"); }), win::DiskFull);
+  EXPECT_EQ(readFile(games / "old.bin"), "old");
+  EXPECT_EQ(std::distance(fs::directory_iterator(games), fs::directory_iterator()), 2);
+}
+
+TEST(Files, MoveOrCopyFileRenamesOverAnOlderTarget) {
+  TempPrefix prefix;
+  fs::path games = prefix.driveC() / "GAMES";
+  writeFile(games / "TEMP" / "QRW.EXE", "new program");
+  writeFile(games / "qrw.exe", "old program");
+  win::moveOrCopyFile("C:\\GAMES\\TEMP\\QRW.EXE", "C:\\GAMES\\QRW.EXE");
+  EXPECT_EQ(readFile(games / "qrw.exe"), "new program");
+  EXPECT_FALSE(fs::exists(games / "TEMP" / "QRW.EXE"));
+  EXPECT_EQ(errorNumberOf([] { win::moveOrCopyFile("C:\\GAMES\\TEMP\\QRW.EXE", "C:\\GAMES\\QRW.EXE"); }),
+            win::FileNotFound);
+  EXPECT_EQ(readFile(games / "qrw.exe"), "new program");
+}
+
+namespace {
+
+// A folder of its own on another file system than the prefix's, removed again; empty when there is none.
+class FolderOnOtherFileSystem {
+ public:
+  explicit FolderOnOtherFileSystem(const fs::path& prefix) {
+    std::string folder = "/dev/shm/vm-test-XXXXXX";
+    if (!fs::is_directory("/dev/shm") || !mkdtemp(folder.data())) return;
+    path = folder;
+    struct stat here {};
+    struct stat there {};
+    if (::stat(prefix.c_str(), &here) == 0 && ::stat(folder.c_str(), &there) == 0 && here.st_dev != there.st_dev)
+      return;
+    fs::remove_all(path);
+    path.clear();
+  }
+  ~FolderOnOtherFileSystem() {
+    std::error_code ec;
+    if (!path.empty()) fs::remove_all(path, ec);
+  }
+  fs::path path;
+};
+
+}  // namespace
+
+TEST(Files, MoveOrCopyFileCopiesAcrossFileSystemsAndRemovesTheSource) {
+  TempPrefix prefix;
+  FolderOnOtherFileSystem other(prefix.root());
+  if (other.path.empty()) GTEST_SKIP() << "no folder on another file system at /dev/shm";
+  win::drives().map('T', other.path);
+  writeFile(other.path / "QRW.EXE", "new program");
+  writeFile(prefix.driveC() / "qrw.exe", "old program");
+  win::moveOrCopyFile("T:\\QRW.EXE", "C:\\QRW.EXE");
+  EXPECT_EQ(readFile(prefix.driveC() / "qrw.exe"), "new program");
+  EXPECT_FALSE(fs::exists(other.path / "QRW.EXE"));
+  EXPECT_EQ(win::dirSearch("C:\\*.*"), std::vector<std::string>{"qrw.exe"});
+}
+
+TEST(Files, EntryExistsSeesLinksThatLeadNowhere) {
+  TempPrefix prefix;
+  fs::path drive = prefix.driveC();
+  writeFile(drive / "file.txt", "x");
+  fs::create_symlink(drive / "file.txt", drive / "to-file");
+  fs::create_symlink(drive / "gone.txt", drive / "to-nowhere");
+  struct Case {
+    const char* path;
+    bool exists;
+  } cases[] = {{"C:\\FILE.TXT", true},   {"C:\\WINDOWS", true},   {"C:\\to-file", true},
+               {"C:\\to-nowhere", true}, {"C:\\gone.txt", false}, {"C:\\nodir\\x", false}};
+  for (auto& c : cases) EXPECT_EQ(win::entryExists(c.path), c.exists) << c.path;
+}
+
+class FilesBesideAPlantedLink : public ::testing::TestWithParam<LinkTarget> {
+ protected:
+  PlantedLink plant(const std::string& name) {
+    return PlantedLink(games / name, prefix.root() / "outside", GetParam());
+  }
+  TempPrefix prefix;
+  fs::path games = prefix.driveC() / "GAMES";
+};
+
+TEST_P(FilesBesideAPlantedLink, OpeningALinkForWritingFailsInEveryMode) {
+  struct Case {
+    win::OpenMode mode;
+    const char* name;
+    int error;
+  } cases[] = {{win::OpenMode::BinaryReadWrite, "rw.bin", win::PathFileAccessError},
+               {win::OpenMode::Output, "out.txt", win::PathFileAccessError},
+               {win::OpenMode::Append, "log.txt", win::PathFileAccessError},
+               {win::OpenMode::BinaryNew, "new.bin", win::FileAlreadyExists}};
+  for (auto& c : cases) {
+    PlantedLink link = plant(c.name);
+    std::string path = std::string("C:\\GAMES\\") + c.name;
+    EXPECT_EQ(errorNumberOf([&] { win::openFile(1, path, c.mode); }), c.error) << c.name;
+    EXPECT_FALSE(win::isOpen(1));
+    EXPECT_TRUE(link.outsideUnchanged()) << c.name;
+    EXPECT_TRUE(link.linkLeftAlone()) << c.name;
+  }
+}
+
+TEST_P(FilesBesideAPlantedLink, FileCopyAndMoveReplaceALinkAtTheTargetWithAPlainFile) {
+  writeFile(games / "a.ini", "copied");
+  writeFile(games / "b.ini", "moved");
+  PlantedLink copyTarget = plant("copy.ini"), moveTarget = plant("move.ini");
+  win::fileCopy("C:\\GAMES\\a.ini", "C:\\GAMES\\copy.ini");
+  win::moveOrCopyFile("C:\\GAMES\\b.ini", "C:\\GAMES\\move.ini");
+  for (const PlantedLink* link : {&copyTarget, &moveTarget}) {
+    EXPECT_TRUE(link->outsideUnchanged()) << link->at();
+    EXPECT_TRUE(isPlainFile(link->at())) << link->at();
+  }
+  EXPECT_EQ(readFile(games / "copy.ini"), "copied");
+  EXPECT_EQ(readFile(games / "move.ini"), "moved");
+}
+
+TEST_P(FilesBesideAPlantedLink, MovingALinkCopiesWhatItLeadsToAndRemovesIt) {
+  writeFile(games / "old.exe", "old");
+  PlantedLink source = plant("source.exe");
+  int error = errorNumberOf([] { win::moveOrCopyFile("C:\\GAMES\\source.exe", "C:\\GAMES\\old.exe"); });
+  EXPECT_TRUE(source.outsideUnchanged());
+  ASSERT_TRUE(isPlainFile(games / "old.exe"));
+  if (GetParam() == LinkTarget::Nowhere) {
+    EXPECT_EQ(error, win::FileNotFound);
+    EXPECT_EQ(readFile(games / "old.exe"), "old");
+    EXPECT_TRUE(source.linkLeftAlone());
+  } else {
+    EXPECT_EQ(error, 0);
+    EXPECT_EQ(readFile(games / "old.exe"), readFile(source.outside()));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(source.at())));
+  }
+}
+
+TEST_P(FilesBesideAPlantedLink, RenamingOntoALinkIsRefusedAndRenamingOverItReplacesIt) {
+  writeFile(games / "a.tmp", "a");
+  writeFile(games / "b.tmp", "b");
+  PlantedLink named = plant("named.ini"), replaced = plant("replaced.ini");
+  EXPECT_EQ(errorNumberOf([] { win::name("C:\\GAMES\\a.tmp", "C:\\GAMES\\named.ini"); }), win::FileAlreadyExists);
+  EXPECT_TRUE(named.linkLeftAlone());
+  win::replaceFile("C:\\GAMES\\b.tmp", "C:\\GAMES\\replaced.ini");
+  EXPECT_TRUE(isPlainFile(replaced.at()));
+  EXPECT_EQ(readFile(replaced.at()), "b");
+  EXPECT_TRUE(named.outsideUnchanged());
+  EXPECT_TRUE(replaced.outsideUnchanged());
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, FilesBesideAPlantedLink,
+                         ::testing::Values(LinkTarget::Nowhere, LinkTarget::OutsideFile), linkTargetName);

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "support/planted_link.h"
 #include "support/temp_prefix.h"
 
 using namespace testing_support;
@@ -101,3 +102,32 @@ TEST(Profile, FailedWriteLeavesTheFileAsItWas) {
   EXPECT_EQ(readFile(d / "t.ini"), "[S]\r\nK=v\r\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(d), fs::directory_iterator()), 1) << "no temporary file is left";
 }
+
+class ProfileBesideAPlantedLink : public ::testing::TestWithParam<LinkTarget> {
+ protected:
+  PlantedLink plant(const std::string& name) {
+    return PlantedLink(prefix.driveC() / "VM" / name, prefix.root() / "outside", GetParam());
+  }
+  TempPrefix prefix;
+};
+
+TEST_P(ProfileBesideAPlantedLink, ALinkAtTheFileIsReplacedByAFileOfItsOwn) {
+  PlantedLink link = plant("vyst.ini");
+  EXPECT_TRUE(win::writePrivateProfileString("General", "Vyst3-Installer", "qrw32.exe", "C:\\VM\\vyst.ini"));
+  EXPECT_TRUE(link.outsideUnchanged());
+  ASSERT_TRUE(isPlainFile(link.at()));
+  EXPECT_EQ(readFile(link.at()), "[General]\r\nVyst3-Installer=qrw32.exe\r\n");
+}
+
+TEST_P(ProfileBesideAPlantedLink, ALinkAtTheOldFixedTemporaryNameIsLeftAlone) {
+  writeFile(prefix.driveC() / "VM" / "vyst.ini", kFixture);
+  PlantedLink link = plant(".vyst.ini.new");
+  EXPECT_TRUE(win::writePrivateProfileString("General", "Vyst3-Installer", "qrw32.exe", "C:\\VM\\vyst.ini"));
+  EXPECT_TRUE(link.outsideUnchanged());
+  EXPECT_TRUE(link.linkLeftAlone());
+  EXPECT_EQ(get("General", "Vyst3-Installer"), "qrw32.exe");
+  EXPECT_EQ(get("Moduls_Dirs", "TOVRIK32"), "C:\\VM\\TOVRIK32\\");
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, ProfileBesideAPlantedLink,
+                         ::testing::Values(LinkTarget::Nowhere, LinkTarget::OutsideFile), linkTargetName);

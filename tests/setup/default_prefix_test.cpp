@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "shared/settings.h"
 #include "shared/vyst32.h"
+#include "support/planted_link.h"
 #include "support/temp_prefix.h"
 #include "support/ui_driver.h"
 
@@ -61,5 +62,30 @@ TEST_F(DefaultPrefix, LeavesAnExistingFamilyAlone) {
   EXPECT_EQ(readFile(prefix.driveC() / "VYST.CFG"), "[Directories]\r\nVyst3=C:\\OTHER\r\n");
   EXPECT_FALSE(fs::exists(prefix.driveC() / "VORTANE"));
 }
+
+class DefaultPrefixBesideLinks : public DefaultPrefix, public ::testing::WithParamInterface<LinkTarget> {};
+
+TEST_P(DefaultPrefixBesideLinks, EveryFileItMakesReplacesALinkAndWritesNothingThroughIt) {
+  std::vector<PlantedLink> links;
+  for (const char* relative :
+       {"VYST.CFG", "VORTANE/vyst.ini", "VORTANE/TOVRIK32/tovrik32.ini", "VORTANE/TOVRIK32/Tovrik32.jpg",
+        "VORTANE/TOVRIK32/MANUAL/pages/run.htm", "SAMPLES/LOGO.MVE"})
+    links.emplace_back(prefix.driveC() / relative, prefix.root() / "outside", GetParam());
+
+  ASSERT_TRUE(FillDefaultPrefix(VM_SOURCE_DIR, kVersion));
+
+  for (const PlantedLink& link : links) {
+    EXPECT_TRUE(link.outsideUnchanged()) << link.at();
+    EXPECT_TRUE(isPlainFile(link.at())) << link.at();
+  }
+  EXPECT_EQ(readFile(host("C:\\VYST.CFG")), "[Directories]\r\nVyst3=C:\\VORTANE\\\r\n");
+  EXPECT_EQ(readFile(host("C:\\VORTANE\\TOVRIK32\\tovrik32.ini")),
+            "[LastSettings]\r\nSourcePath=C:\\SAMPLES\r\nTargetDir=C:\\MOVIES\r\n");
+  EXPECT_EQ(readFile(host("C:\\VORTANE\\TOVRIK32\\Tovrik32.jpg")),
+            readFile(fs::path(VM_SOURCE_DIR) / "extract/data/Tovrik32.jpg"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, DefaultPrefixBesideLinks,
+                         ::testing::Values(LinkTarget::Nowhere, LinkTarget::OutsideFile), linkTargetName);
 
 }  // namespace

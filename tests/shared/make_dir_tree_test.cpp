@@ -5,6 +5,7 @@
 #include <string>
 
 #include "shared/vyst32.h"
+#include "support/planted_link.h"
 #include "support/temp_prefix.h"
 
 using namespace testing_support;
@@ -72,6 +73,17 @@ TEST_P(MakeDirTreeTest, AProbeNameHeldByADirectoryIsPassedOver) {
   fs::create_directories(dir / makedirtree_probe);
   EXPECT_TRUE(MakeDirTree("C:\\TARGET"));
   EXPECT_EQ(entries(dir), std::vector<std::string>{makedirtree_probe});
+}
+
+TEST_P(MakeDirTreeTest, ALinkThatCarriesTheProbesNameIsPassedOverAndLeftAlone) {
+  for (LinkTarget target : {LinkTarget::Nowhere, LinkTarget::OutsideFile}) {
+    const std::string folder = "TARGET-" + nameOf(target);
+    PlantedLink link(prefix.driveC() / folder / makedirtree_probe, prefix.root() / "outside", target);
+    EXPECT_TRUE(MakeDirTree("C:\\" + folder));
+    EXPECT_TRUE(link.outsideUnchanged()) << folder;
+    EXPECT_TRUE(link.linkLeftAlone()) << folder;
+    EXPECT_EQ(entries(prefix.driveC() / folder), std::vector<std::string>{makedirtree_probe}) << folder;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPrograms, MakeDirTreeTest, ::testing::Values("mscreate.dir", "test.ini"));

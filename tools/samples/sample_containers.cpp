@@ -1,8 +1,9 @@
 #include "tools/samples/sample_containers.h"
 
 #include <algorithm>
-#include <fstream>
 #include <stdexcept>
+
+#include "platform/host_files.h"
 
 namespace samples {
 namespace {
@@ -46,9 +47,7 @@ void putField(std::string& out, const std::string& text, size_t width) {
 }
 
 void writeHostFile(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write " + path.string());
+  if (!win::replaceWholeFile(path, bytes)) throw std::runtime_error("cannot write " + path.string());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "platform/drives.h"
 #include "platform/error.h"
 #include "platform/files.h"
+#include "platform/host_files.h"
 #include "platform/profile.h"
 #include "tools/samples/sample_containers.h"
 
@@ -27,9 +28,7 @@ void makeDirectory(const std::string& winPath) {
 
 fs::path hostOf(const std::string& winPath) { return win::drives().toHost(winPath); }
 
-void copyFile(const fs::path& from, const std::string& winTo) {
-  fs::copy_file(from, hostOf(winTo), fs::copy_options::overwrite_existing);
-}
+void copyFile(const fs::path& from, const std::string& winTo) { win::copyHostFile(from, hostOf(winTo)); }
 
 // The manual keeps its folder layout: topics link to each other by relative paths.
 void copyTree(const fs::path& from, const std::string& winTo) {
