@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <system_error>
 
 #include "error.h"
 #include "host_files.h"
+#include "ini_lines.h"
 #include "text.h"
 
 namespace fs = std::filesystem;
@@ -50,25 +51,17 @@ std::string trimName(std::string name) {
 std::map<char, fs::path> readMap(const fs::path& file) {
   std::map<char, fs::path> roots;
   std::ifstream in(file, std::ios::binary);
-  std::string line;
+  std::string data(std::istreambuf_iterator<char>(in), {});
   bool inSection = false;
-  while (std::getline(in, line)) {
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
-    size_t start = line.find_first_not_of(' ');
-    if (start == std::string::npos) continue;
-    line = line.substr(start);
-    if (line.front() == '[') {
-      inSection = equalsNoCase(line, "[Drives]");
+  for (const ini::Line& line : ini::splitLines(data)) {
+    if (auto name = ini::headerName(line.text)) {
+      inSection = equalsNoCase(*name, "Drives");
       continue;
     }
-    if (!inSection || line.front() == ';') continue;
-    auto eq = line.find('=');
-    if (eq == std::string::npos) continue;
-    std::string key = line.substr(0, eq);
-    while (!key.empty() && key.back() == ' ') key.pop_back();
-    std::string value = line.substr(eq + 1);
-    value.erase(0, value.find_first_not_of(' '));
-    if (key.size() == 1 && isLetter(key[0]) && !value.empty()) roots[upperLetter(key[0])] = fs::path(value);
+    auto entry = ini::keyLine(line.text);
+    if (!inSection || !entry) continue;
+    if (entry->key.size() == 1 && isLetter(entry->key[0]) && !entry->value.empty())
+      roots[upperLetter(entry->key[0])] = fs::path(entry->value);
   }
   return roots;
 }
