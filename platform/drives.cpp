@@ -60,8 +60,9 @@ std::map<char, fs::path> readMap(const fs::path& file) {
     }
     auto entry = ini::keyLine(line.text);
     if (!inSection || !entry) continue;
-    if (entry->key.size() == 1 && isLetter(entry->key[0]) && !entry->value.empty())
-      roots[upperLetter(entry->key[0])] = fs::path(entry->value);
+    std::string_view folder = ini::withoutQuotes(entry->value);
+    if (entry->key.size() == 1 && isLetter(entry->key[0]) && !folder.empty())
+      roots[upperLetter(entry->key[0])] = fs::path(folder);
   }
   return roots;
 }

@@ -50,4 +50,10 @@ bool keyMatches(std::string_view line, std::string_view key, std::string_view* v
   return true;
 }
 
+std::string_view withoutQuotes(std::string_view value) {
+  if (value.size() < 2 || (value.front() != '"' && value.front() != '\'') || value.back() != value.front())
+    return value;
+  return value.substr(1, value.size() - 2);
+}
+
 }  // namespace win::ini

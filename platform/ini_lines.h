@@ -35,4 +35,10 @@ std::optional<KeyLine> keyLine(std::string_view line);
 // Whether the line holds the key (trimmed, compared without regard to case); hands its value on.
 bool keyMatches(std::string_view line, std::string_view key, std::string_view* value);
 
+// A value as the profile functions hand it out: one pair of equal quotes (" or ') around the whole value
+// is dropped, so "C:\VYST" in double quotes reads as C:\VYST and '' as empty text. A quote at one end
+// only ("a), text after the closing quote ("a" b), mixed quotes ("a') and a lone quote stay as they
+// are; blanks inside the quotes stay.
+std::string_view withoutQuotes(std::string_view value);
+
 }  // namespace win::ini

@@ -63,7 +63,7 @@ std::string getPrivateProfileString(std::string_view section, std::string_view k
       continue;
     }
     std::string_view value;
-    if (inSection && keyMatches(line.text, key, &value)) return cut(value);
+    if (inSection && keyMatches(line.text, key, &value)) return cut(ini::withoutQuotes(value));
   }
   return cut(trim(defaultValue));
 }

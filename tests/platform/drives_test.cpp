@@ -148,6 +148,7 @@ TEST(Drives, DriveMapFileIsReadLikeAnySettingsFile) {
       {"[Drives]\r\nd=" + game + "\r\n", {'C', 'D'}},
       {" [ drives ] ; mapped\n\tE\t=\t" + game + "\t\n", {'C', 'E'}},
       {"[Other]\r\nD=" + game + "\r\n[Drives]\r\nE=" + game + "\r\n[More]\r\nF=" + game + "\r\n", {'C', 'E'}},
+      {"[Drives]\r\nD=\"" + game + "\"\r\nE=''\r\n", {'C', 'D'}},
       {"[Drives]\r\n;D=" + game + "\r\nDD=" + game + "\r\n1=" + game + "\r\nF=\r\nG\r\n", {'C'}},
   };
   for (const auto& c : cases) {

@@ -108,4 +108,24 @@ TEST(IniLines, KeyMatchesWithoutRegardToCaseAndHandsOnTheValue) {
   }
 }
 
+TEST(IniLines, WithoutQuotesDropsOnePairOfEqualQuotesAroundTheWholeValue) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"\"C:\\VYST\"", "C:\\VYST"},
+      {"'C:\\VYST'", "C:\\VYST"},
+      {"\" a b \"", " a b "},
+      {"\"\"\"x\"\"\"", "\"\"x\"\""},  // only one pair
+      {"''", ""},
+      {"\"\"", ""},
+      {"\"", "\""},
+      {"'", "'"},
+      {"\"a", "\"a"},
+      {"a\"", "a\""},
+      {"\"a\" b", "\"a\" b"},
+      {"\"a'", "\"a'"},
+      {"a", "a"},
+      {"", ""},
+  };
+  for (const auto& [value, expected] : cases) EXPECT_EQ(win::ini::withoutQuotes(value), expected) << value;
+}
+
 }  // namespace

@@ -72,6 +72,18 @@ TEST_F(VystInit, SetsTheDirectoryGlobals) {
   EXPECT_TRUE(user.modalForms().empty());
 }
 
+TEST_F(VystInit, AQuotedBaseDirectoryIsTheDirectoryItself) {
+  for (const char* vyst3 : {"\"C:\\VYST\"", "'C:\\VYST\\'", " \"C:\\VYST\" "}) {
+    SCOPED_TRACE(vyst3);
+    install();
+    writeFile(prefix.driveC() / "VYST.CFG", std::string("[Directories]\r\nVyst3=") + vyst3 + "\r\n");
+    vyst_init();
+    EXPECT_EQ(pfad_vyst, "C:\\VYST\\");
+    EXPECT_EQ(pfad_temp, "C:\\VYST\\_Temp\\");
+    EXPECT_TRUE(user.modalForms().empty());
+  }
+}
+
 TEST_F(VystInit, AnExistingTemporaryDirectoryIsNoError) {
   install();
   fs::create_directories(prefix.driveC() / "VYST" / "_Temp");
