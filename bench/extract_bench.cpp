@@ -110,8 +110,8 @@ void plainCopy(const Library& library, const fs::path& folder) {
 }
 
 void extractionRun(const Library& library, const std::string& winLibrary, const std::string& winTarget) {
-  mode1 = 2;
-  mode2 = 1;
+  mode1 = kMvlLibrary;
+  mode2 = kMveOutput;
   StubFile.clear();
   SourcePath = winLibrary;
   TargetDir = winTarget;

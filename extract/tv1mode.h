@@ -1,6 +1,7 @@
 #pragma once
 // The first page: what kind of movie container to open (mode1).
 #include "extract/wizard_page.h"
+#include "extract/wizard_state.h"
 #include "platform/ui/basic_controls.h"
 #include "platform/ui/control.h"
 
@@ -13,8 +14,8 @@ class TV1ModeForm : public HandOverPage {
   TV1ModeForm();
 
   ui::Label Label3{this, "Label3"};
-  // Indices are the mode1 values; BIF (4) stands above EXE (3) on the page and in the tab order.
-  ui::ControlArray<ui::OptionButton> Option1{this, "Option1", {1, 2, 4, 3}};
+  // Indices are the mode1 values; BIF stands above EXE on the page and in the tab order.
+  ui::ControlArray<ui::OptionButton> Option1{this, "Option1", {kMveFile, kMvlLibrary, kBifArchive, kSelfPlayingExe}};
   ui::Label Label4{this, "Label4"};
   ui::Label Label5{this, "Label5"};
   ui::Label Label2{this, "Label2"};

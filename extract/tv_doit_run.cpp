@@ -65,7 +65,7 @@ void TVDoItForm::DoIt() {
   ButtonCancel.setEnabled(false);
   ButtonNext.setEnabled(true);
   ButtonNext.setCaption("E&xit");
-  if (outputKind == 3) {
+  if (outputKind == kDosExe) {
     win::desktop().startTextViewer(mainDir + "DOSPLAY.TXT");
     copyExtra(mainDir + "HMI\\hmidet.386", targetDir + "hmidet.386");
     copyExtra(mainDir + "HMI\\hmidrv.386", targetDir + "hmidrv.386");

@@ -120,7 +120,7 @@ void TVTarget_ButtonNext_Click() {
 void TVTarget_ButtonBack_Click() {
   TVTarget.handOver([] { TargetDir.clear(); },
                     [] {
-                      if (mode1 == 1 || mode1 == 3)
+                      if (mode1 == kMveFile || mode1 == kSelfPlayingExe)
                         ShowTVSource();
                       else
                         ShowTVMVLSel();

@@ -42,7 +42,7 @@ void RunPageTest::choose(const std::vector<MovieEntry>& movies) {
 
 void RunPageTest::outputKind(int16_t kind) {
   mode2 = kind;
-  StubFile = kind == 2 ? "w32stub.lib" : kind == 3 ? "dosstub.lib" : "";
+  StubFile = kind == kWin32Exe ? "w32stub.lib" : kind == kDosExe ? "dosstub.lib" : "";
 }
 
 void RunPageTest::mainFile(const std::string& relative, const std::string& bytes) {
