@@ -26,7 +26,7 @@
 #include "platform/drives.h"
 #include "platform/ui/application.h"
 #include "platform/ui/form.h"
-#include "shared/vyst32.h"
+#include "shared/identity.h"
 #include "tools/samples/sample_containers.h"
 
 namespace fs = std::filesystem;

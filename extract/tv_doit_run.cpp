@@ -9,8 +9,8 @@
 #include "platform/ui/application.h"
 #include "shared/block_copy.h"
 #include "shared/error_report.h"
+#include "shared/identity.h"
 #include "shared/routines.h"
-#include "shared/vyst32.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include "platform/error.h"
 #include "platform/files.h"
 #include "shared/error_report.h"
+#include "shared/identity.h"
 #include "shared/routines.h"
 #include "shared/settings.h"
-#include "shared/vyst32.h"
 #include "shared/window_helpers.h"
 
 TVSourceForm TVSource;

@@ -9,6 +9,7 @@
 #include "platform/ui/message_box.h"
 #include "shared/dir_chooser.h"
 #include "shared/error_report.h"
+#include "shared/identity.h"
 #include "shared/routines.h"
 #include "shared/settings.h"
 #include "shared/vyst32.h"

@@ -6,7 +6,7 @@
 #include "platform/drives.h"
 #include "platform/ui/application.h"
 #include "shared/error_box.h"
-#include "shared/vyst32.h"
+#include "shared/identity.h"
 
 namespace fs = std::filesystem;
 

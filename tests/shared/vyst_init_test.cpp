@@ -7,6 +7,7 @@
 #include "platform/system.h"
 #include "platform/ui/font.h"
 #include "shared/error_box.h"
+#include "shared/identity.h"
 #include "shared/vyst32.h"
 #include "support/temp_prefix.h"
 #include "support/ui_driver.h"
