@@ -34,7 +34,7 @@ class TVDoItForm : public WizardPage {
   int16_t FileOut = 0;
 
   ui::Label LabelProgress{this, "LabelProgress"};
-  ui::ProgressBar ProgressBar1{this, "ProgressBar1"};
+  ui::ProgressBar ProgressBar1{this, "ProgressBar1"};  // bytes written of SpaceNeeded
 
  protected:
   void design() override;
