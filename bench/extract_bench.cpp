@@ -26,7 +26,7 @@
 #include "platform/drives.h"
 #include "platform/ui/application.h"
 #include "platform/ui/form.h"
-#include "shared/vyst32.h"
+#include "shared/identity.h"
 #include "tools/samples/sample_containers.h"
 
 namespace fs = std::filesystem;
@@ -110,8 +110,8 @@ void plainCopy(const Library& library, const fs::path& folder) {
 }
 
 void extractionRun(const Library& library, const std::string& winLibrary, const std::string& winTarget) {
-  mode1 = 2;
-  mode2 = 1;
+  mode1 = kMvlLibrary;
+  mode2 = kMveOutput;
   StubFile.clear();
   SourcePath = winLibrary;
   TargetDir = winTarget;

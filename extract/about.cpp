@@ -1,7 +1,7 @@
 #include "extract/about.h"
 
 #include "extract/tv_main.h"
-#include "shared/vyst32.h"
+#include "shared/identity.h"
 #include "shared/window_helpers.h"
 
 AboutForm About;

@@ -22,13 +22,13 @@ constexpr int kLastListedEntry = 127;
 
 bool checkKind(int file, int32_t& value) {
   switch (mode1) {
-    case 1: return IsMVEAt(file, 0);
-    case 2: {
+    case kMveFile: return IsMVEAt(file, 0);
+    case kMvlLibrary: {
       bool valid = textAt(file, 0, 4) == "VMVL";
       value = longAt(file, 4);
       return valid;
     }
-    case 3: {
+    case kSelfPlayingExe: {
       bool valid = false;
       for (int32_t offset : kPlayerOffsets) {
         if (IsMVEAt(file, offset)) {
@@ -38,7 +38,7 @@ bool checkKind(int file, int32_t& value) {
       }
       return valid;
     }
-    case 4: {
+    case kBifArchive: {
       if (textAt(file, 0, 4) != "BIFF") return false;
       value = longAt(file, 8);
       // The first entry's offset field is read whatever the count, also for an empty archive.
@@ -138,8 +138,8 @@ DirectoryVerdict ReadLibraryDirectory(std::string_view path, MovieTable& entries
     win::ScopedFile source(path, win::OpenMode::BinaryRead);
     int64_t length = win::lof(source.number());
     switch (mode1) {
-      case 2: return readMvl(source.number(), length, count, entries, onEntry);
-      case 4: return readBif(source.number(), length, count, path, entries, onEntry);
+      case kMvlLibrary: return readMvl(source.number(), length, count, entries, onEntry);
+      case kBifArchive: return readBif(source.number(), length, count, path, entries, onEntry);
       default: ReportAssertion("Unknown 'mode1' in 'TvMVLSel'.", true); return DirectoryVerdict::Unreadable;
     }
   } catch (const win::Error&) {

@@ -12,7 +12,8 @@
 // The formats address their bytes with 32-bit signed integers, so no container can be longer.
 inline constexpr int64_t kMaxContainerLength = INT32_MAX;
 
-// Offsets at which a self-playing EXE may carry its movie, in the order they are tested.
+// Offsets at which a self-playing EXE may carry its movie. All four are tested in this order; when the
+// signature stands at more than one, the last of them wins.
 inline constexpr int32_t kDosPlayerOffset = 107354;
 inline constexpr int32_t kPlayerOffsets[] = {kDosPlayerOffset, 310784, 233472, 76800};
 

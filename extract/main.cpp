@@ -1,6 +1,6 @@
 #include "extract/tv_main.h"
 #include "platform/ui/application.h"
-#include "shared/vyst32.h"
+#include "shared/identity.h"
 
 int main(int argc, char** argv) {
   makedirtree_probe = "mscreate.dir";

@@ -53,7 +53,7 @@ std::vector<std::string> OutputNames(const MovieTable& movies, int count, int16_
   std::set<std::string> taken;
   for (int k = 1; k <= count; ++k) {
     std::string name =
-        ChangeExtension(UpperCaseAscii(SafeFileName(movies[k].Name, k)), outputKind == 1 ? "MVE" : "EXE");
+        ChangeExtension(UpperCaseAscii(SafeFileName(movies[k].Name, k)), outputKind == kMveOutput ? "MVE" : "EXE");
     std::string unique = name;
     for (int n = 2; taken.count(folded(unique)); ++n) unique = withSuffix(name, n);
     taken.insert(folded(unique));

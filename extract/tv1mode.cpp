@@ -21,8 +21,10 @@ void TV1ModeForm::design() {
   Label3.move(2520, 1380, 5535, 255);
   Label3.setCaption("What kind of movie do you want to open in the converter?");
 
-  PlaceKindOptions(Option1,
-                   {{1, 1800, "MVE file"}, {2, 2580, "MVL file"}, {4, 3120, "BIF file"}, {3, 3660, "EXE file"}});
+  PlaceKindOptions(Option1, {{kMveFile, 1800, "MVE file"},
+                             {kMvlLibrary, 2580, "MVL file"},
+                             {kBifArchive, 3120, "BIF file"},
+                             {kSelfPlayingExe, 3660, "EXE file"}});
 
   Label4.move(2820, 2040, 5235, 495);
   Label4.setWordWrap(true);

@@ -21,9 +21,9 @@ void TV2ModeForm::design() {
   Label3.move(2520, 1380, 5535, 255);
   Label3.setCaption("To what kind of movie do you want to convert the file to?");
 
-  PlaceKindOptions(Option1, {{1, 1800, "MVE file"},
-                             {2, 2820, "Self-playing EXE file for Win32"},
-                             {3, 3600, "Self-playing EXE file for DOS"}});
+  PlaceKindOptions(Option1, {{kMveOutput, 1800, "MVE file"},
+                             {kWin32Exe, 2820, "Self-playing EXE file for Win32"},
+                             {kDosExe, 3600, "Self-playing EXE file for DOS"}});
 
   Label4.move(2820, 2040, 5235, 735);
   Label4.setWordWrap(true);
@@ -43,13 +43,13 @@ void TV2ModeForm::design() {
 void TV2Mode_Form_Load() {
   TV2Mode.PageSwitch = 0;
   // A plain MVE file is already what the first output would make of it.
-  TV2Mode.Option1[1].setEnabled(mode1 != 1);
+  TV2Mode.Option1[kMveOutput].setEnabled(mode1 != kMveFile);
   SetFormFont(TV2Mode);
 }
 
 void TV2Mode_Option1_Click(int Index) {
   mode2 = static_cast<int16_t>(Index);
-  const char* stubs[] = {"", "", "w32stub.lib", "dosstub.lib"};
+  const char* stubs[] = {"", "", "w32stub.lib", "dosstub.lib"};  // by OutputKind
   StubFile = stubs[Index];
   TV2Mode.ButtonNext.setEnabled(true);
 }

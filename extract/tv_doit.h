@@ -1,6 +1,7 @@
 #pragma once
 // The run page: writes one output file per chosen movie, a player stub first where the output kind has
-// one, with the progress shown block by block; then offers Exit.
+// one, with the progress shown block by block; then offers Exit. The page is in tv_doit.cpp, the run
+// (DoIt and the copies) in tv_doit_run.cpp.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,7 +34,7 @@ class TVDoItForm : public WizardPage {
   int16_t FileOut = 0;
 
   ui::Label LabelProgress{this, "LabelProgress"};
-  ui::ProgressBar ProgressBar1{this, "ProgressBar1"};
+  ui::ProgressBar ProgressBar1{this, "ProgressBar1"};  // bytes written of SpaceNeeded
 
  protected:
   void design() override;

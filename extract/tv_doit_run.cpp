@@ -9,8 +9,8 @@
 #include "platform/ui/application.h"
 #include "shared/block_copy.h"
 #include "shared/error_report.h"
+#include "shared/identity.h"
 #include "shared/routines.h"
-#include "shared/vyst32.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ void TVDoItForm::DoIt() {
   ButtonCancel.setEnabled(false);
   ButtonNext.setEnabled(true);
   ButtonNext.setCaption("E&xit");
-  if (outputKind == 3) {
+  if (outputKind == kDosExe) {
     win::desktop().startTextViewer(mainDir + "DOSPLAY.TXT");
     copyExtra(mainDir + "HMI\\hmidet.386", targetDir + "hmidet.386");
     copyExtra(mainDir + "HMI\\hmidrv.386", targetDir + "hmidrv.386");

@@ -5,9 +5,11 @@
 #include "extract/help_companion.h"
 #include "extract/tv1mode.h"
 #include "extract/tv2mode.h"
+#include "extract/tv_doit.h"
 #include "extract/tvmvlsel.h"
 #include "extract/tvsource.h"
 #include "extract/tvtarget.h"
+#include "shared/identity.h"
 #include "shared/nimbrel_init.h"
 #include "shared/splash.h"
 #include "shared/vyst32.h"
@@ -38,3 +40,9 @@ void ShowTV2Mode() { TV2Mode.show(); }
 void ShowTVSource() { TVSource.show(); }
 void ShowTVMVLSel() { TVMVLSel.show(); }
 void ShowTVTarget() { TVTarget.show(); }
+
+void RunTVDoIt() {
+  TVDoIt.show();
+  TVDoIt.refresh();
+  TVDoIt.DoIt();
+}

@@ -38,7 +38,7 @@ void TVMVLSel_Form_Load() {
     TVMVLSel.List1.addItem(UpperCaseAscii(entry.Name) + " - " + FormatThousands(entry.Size) + " Bytes");
   });
   if (verdict == DirectoryVerdict::Ripped) {
-    ShowError("", mode1 == 2 ? "Ripped MVL file" : "Ripped BIF file",
+    ShowError("", mode1 == kMvlLibrary ? "Ripped MVL file" : "Ripped BIF file",
               "The actual movie data from this file was ripped. Cannot extract files from it...");
     TVMVLSel.List1.clear();
   } else if (verdict == DirectoryVerdict::Unreadable) {

@@ -18,7 +18,7 @@ class TVMVLSelForm : public HandOverPage {
 
   MovieTable Entries;  // the library's directory; line i of List1 shows entry i + 1
 
-  ui::ListBox List1{this, "List1"};
+  ui::ListBox List1{this, "List1"};  // the library's movies, one line each
   ui::CommandButton CommandSel{this, "CommandSel"};
   ui::CommandButton CommandDeSel{this, "CommandDeSel"};
 

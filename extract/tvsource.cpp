@@ -8,9 +8,9 @@
 #include "platform/error.h"
 #include "platform/files.h"
 #include "shared/error_report.h"
+#include "shared/identity.h"
 #include "shared/routines.h"
 #include "shared/settings.h"
-#include "shared/vyst32.h"
 #include "shared/window_helpers.h"
 
 TVSourceForm TVSource;
@@ -21,11 +21,12 @@ constexpr const char* kSettingsFile = "tovrik32.ini";
 
 std::string ValidVerdict(int32_t value) {
   switch (mode1) {
-    case 1: return "Valid Interplay MVE File.";
-    case 2: return "Valid MVL library file. Contains " + std::to_string(value) + " MVE files.";
-    case 3:
+    case kMveFile: return "Valid Interplay MVE File.";
+    case kMvlLibrary: return "Valid MVL library file. Contains " + std::to_string(value) + " MVE files.";
+    case kSelfPlayingExe:
       return value == kDosPlayerOffset ? "Valid MVE self-playing file with DOS stub."
                                        : "Valid MVE self-playing file with Win32 stub.";
+    case kBifArchive:
     default: return "Valid BIF library file. Contains " + std::to_string(value) + " MVE files.";
   }
 }
@@ -34,7 +35,7 @@ std::string InvalidVerdict(SourceFault fault) {
   switch (fault) {
     case SourceFault::CannotOpen: return "The file cannot be opened. It may be in use by another program.";
     case SourceFault::TooLarge: return "The file is larger than 2.147.483.647 Bytes, which no movie file can be.";
-    default: return mode1 == 4 ? "No BIF file or BIF file contains no MVE files." : "No MVE file.";
+    default: return mode1 == kBifArchive ? "No BIF file or BIF file contains no MVE files." : "No MVE file.";
   }
 }
 
@@ -47,7 +48,7 @@ void ShowInvalid(SourceFault fault) {
 // it was clicked. False (with the verdict shown) when it can no longer be used.
 bool TakeSingleMovie() {
   int32_t offset = 0;
-  if (mode1 == 3) {
+  if (mode1 == kSelfPlayingExe) {
     SourceFault fault = SourceFault::None;
     if (!checkmvefiletype(SourcePath, offset, fault)) {
       if (fault != SourceFault::NotThisKind) ShowInvalid(fault);
@@ -98,8 +99,8 @@ void TVSource_Form_Load() {
   win::tryStep([&] { TVSource.Drive1.setDrive(remembered); });
   win::tryStep([&] { TVSource.Dir1.setPath(remembered); });
   TVSource.PageSwitch = 0;
-  const char* patterns[] = {"", "*.MVE", "*.MVL", "*.EXE", "*.BIF"};
-  if (mode1 < 1 || mode1 > 4) ReportAssertion("Unknown 'mode1'.", true);
+  const char* patterns[] = {"", "*.MVE", "*.MVL", "*.EXE", "*.BIF"};  // by SourceKind
+  if (mode1 < kMveFile || mode1 > kBifArchive) ReportAssertion("Unknown 'mode1'.", true);
   win::tryStep([&] { TVSource.File1.setPattern(patterns[mode1]); });
   SetFormFont(TVSource);
 }
@@ -138,14 +139,14 @@ void TVSource_File1_DblClick() {
 void TVSource_ButtonNext_Click() {
   WriteIniString(pfad_main, kSettingsFile, "LastSettings", "SourcePath", TVSource.Dir1.path());
   switch (mode1) {
-    case 1:
-    case 3:
+    case kMveFile:
+    case kSelfPlayingExe:
       if (!TakeSingleMovie()) return;
       TVSource.PageSwitch = -1;
       ShowTVTarget();
       break;
-    case 2:
-    case 4:
+    case kMvlLibrary:
+    case kBifArchive:
       TVSource.PageSwitch = -1;
       ShowTVMVLSel();
       break;

@@ -16,9 +16,9 @@ class TVSourceForm : public HandOverPage {
  public:
   TVSourceForm();
 
-  ui::DriveListBox Drive1{this, "Drive1"};
-  ui::DirListBox Dir1{this, "Dir1"};
-  ui::FileListBox File1{this, "File1"};
+  ui::DriveListBox Drive1{this, "Drive1"};  // the drive of the source
+  ui::DirListBox Dir1{this, "Dir1"};        // the directory of the source
+  ui::FileListBox File1{this, "File1"};     // the files of the chosen kind in that directory
   ui::Label LabelError{this, "LabelError"};
 
  protected:

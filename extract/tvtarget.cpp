@@ -9,6 +9,7 @@
 #include "platform/ui/message_box.h"
 #include "shared/dir_chooser.h"
 #include "shared/error_report.h"
+#include "shared/identity.h"
 #include "shared/routines.h"
 #include "shared/settings.h"
 #include "shared/vyst32.h"
@@ -120,7 +121,7 @@ void TVTarget_ButtonNext_Click() {
 void TVTarget_ButtonBack_Click() {
   TVTarget.handOver([] { TargetDir.clear(); },
                     [] {
-                      if (mode1 == 1 || mode1 == 3)
+                      if (mode1 == kMveFile || mode1 == kSelfPlayingExe)
                         ShowTVSource();
                       else
                         ShowTVMVLSel();

@@ -14,7 +14,7 @@ class TVTargetForm : public HandOverPage {
  public:
   TVTargetForm();
 
-  ui::TextBox Text1{this, "Text1"};
+  ui::TextBox Text1{this, "Text1"};  // the target directory, typed or chosen
   ui::CommandButton CommandBrowse{this, "CommandBrowse"};
   ui::Label LabelTextNeeded{this, "LabelTextNeeded"};
   ui::Label LabelSpaceNeeded{this, "LabelSpaceNeeded"};

@@ -21,9 +21,9 @@ class WizardPage : public ui::Form {
  public:
   explicit WizardPage(std::string name);
 
-  ui::Image Image1{this, "Image1"};
-  ui::Label Label1{this, "Label1"};
-  ui::PictureBox Picture2{this, "Picture2"};
+  ui::Image Image1{this, "Image1"};           // the wizard picture down the left side
+  ui::Label Label1{this, "Label1"};           // the page's explanation at the top
+  ui::PictureBox Picture2{this, "Picture2"};  // the separator line above the buttons
   ui::CommandButton CommandAbout{this, "CommandAbout"};
   ui::CommandButton CommandHelp{this, "CommandHelp"};
   ui::CommandButton ButtonBack{this, "ButtonBack"};

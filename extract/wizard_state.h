@@ -20,9 +20,13 @@ struct MovieTable {
   const MovieEntry& operator[](int i) const { return values.at(static_cast<size_t>(i - 1)); }
 };
 
-// Kind of source: 1 MVE file, 2 MVL library, 3 self-playing EXE, 4 BIF archive; 0 not chosen.
+// The values of mode1 and mode2; 0 in either means not chosen yet.
+enum SourceKind : int16_t { kMveFile = 1, kMvlLibrary = 2, kSelfPlayingExe = 3, kBifArchive = 4 };
+enum OutputKind : int16_t { kMveOutput = 1, kWin32Exe = 2, kDosExe = 3 };  // the EXE kinds play themselves
+
+// Kind of source (a SourceKind), kept as the 16-bit number the pages store.
 extern int16_t mode1;
-// Kind of output: 1 MVE file, 2 self-playing EXE for Win32, 3 self-playing EXE for DOS; 0 not chosen.
+// Kind of output (an OutputKind), kept as the 16-bit number the pages store.
 extern int16_t mode2;
 extern std::string StubFile;    // player stub in "stub\" of the main directory; empty for MVE output
 extern std::string SourcePath;  // full path of the source file

@@ -5,9 +5,9 @@
 #include "help/number_text.h"
 #include "platform/ui/message_box.h"
 #include "shared/error_report.h"
+#include "shared/identity.h"
 #include "shared/routines.h"
 #include "shared/settings.h"
-#include "shared/vyst32.h"
 
 namespace {
 

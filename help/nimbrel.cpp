@@ -7,10 +7,10 @@
 #include "platform/error.h"
 #include "platform/ui/units.h"
 #include "shared/error_report.h"
+#include "shared/identity.h"
 #include "shared/nimbrel_init.h"
 #include "shared/routines.h"
 #include "shared/settings.h"
-#include "shared/vyst32.h"
 
 NimbrelForm Nimbrel;
 

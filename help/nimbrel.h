@@ -31,12 +31,12 @@ class NimbrelForm : public ui::Form {
   bool helpInstalled = false;
   bool PlaySounds = true;
 
-  ui::ControlArray<ui::Image> Image1{this, "Image1", {0, 1, 2}};
-  ui::Menu MenuNB{this, "MenuNB"};
+  ui::ControlArray<ui::Image> Image1{this, "Image1", {0, 1, 2}};  // [0] is the companion's picture; 1, 2 stay hidden
+  ui::Menu MenuNB{this, "MenuNB"};                                // the right-click menu, never in a menu bar
   ui::Menu MenuIndex{&MenuNB, "MenuIndex"};
   ui::Menu MenuPlaySounds{&MenuNB, "MenuPlaySounds"};
   ui::Menu MenuInternet{&MenuNB, "MenuInternet"};
-  ui::Menu MenuSt1{&MenuNB, "MenuSt1"};
+  ui::Menu MenuSt1{&MenuNB, "MenuSt1"};  // a separator
   ui::Menu MenuAboutHelp{&MenuNB, "MenuAboutHelp"};
   ui::Menu MenuAboutNB{&MenuNB, "MenuAboutNB"};
 

@@ -39,14 +39,14 @@ class NimbrelIndexForm : public ui::Form {
   ui::CommandButton CommandView{this, "CommandView"};
   ui::CommandButton CommandBranch{this, "CommandBranch"};
   ui::CommandButton CommandHide{this, "CommandHide"};
-  ui::TreeView TreeView1{this, "TreeView1"};
-  ui::ImageList ImageList1;
+  ui::TreeView TreeView1{this, "TreeView1"};  // the manual's topics
+  ui::ImageList ImageList1;                   // the tree's icons: closed branch, open branch, page
 
-  ui::Menu MenuNB{this, "MenuNB"};
+  ui::Menu MenuNB{this, "MenuNB"};  // the bookmark menu under CommandBookmark
   ui::Menu MenuAdd{&MenuNB, "MenuAdd"};
   ui::Menu MenuDelete{&MenuNB, "MenuDelete"};
-  ui::Menu MenuS{&MenuNB, "MenuS"};
-  ui::ControlArray<ui::Menu> BM{&MenuNB, "BM", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}};
+  ui::Menu MenuS{&MenuNB, "MenuS"};                                               // a separator
+  ui::ControlArray<ui::Menu> BM{&MenuNB, "BM", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}};  // the bookmarks
 
  protected:
   void design() override;

@@ -3,10 +3,10 @@
 
 #include "help/nimbrel.h"
 #include "platform/ui/message_box.h"
+#include "shared/identity.h"
 #include "shared/nimbrel_init.h"
 #include "shared/routines.h"
 #include "shared/settings.h"
-#include "shared/vyst32.h"
 #include "shared/window_helpers.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include "help/nimbrel.h"
 #include "platform/error.h"
 #include "platform/system.h"
+#include "shared/identity.h"
 #include "shared/routines.h"
-#include "shared/vyst32.h"
 
 void NimbrelForm::WAV(int16_t soundCode) {
   load();

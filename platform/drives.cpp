@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <system_error>
 
 #include "error.h"
 #include "host_files.h"
+#include "ini_lines.h"
 #include "text.h"
 
 namespace fs = std::filesystem;
@@ -19,18 +20,16 @@ namespace {
 
 constexpr char kDefaultMap[] = "[Drives]\r\nZ=/\r\n";
 
-char upperLetter(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 bool isLetter(char c) {
-  c = upperLetter(c);
+  c = foldCase(c);
   return c >= 'A' && c <= 'Z';
 }
-bool isSep(char c) { return c == '\\' || c == '/'; }
 
 std::vector<std::string> splitComponents(std::string_view s) {
   std::vector<std::string> out;
   std::string cur;
   for (char c : s) {
-    if (isSep(c)) {
+    if (isPathSeparator(c)) {
       if (!cur.empty()) out.push_back(cur);
       cur.clear();
     } else {
@@ -50,25 +49,18 @@ std::string trimName(std::string name) {
 std::map<char, fs::path> readMap(const fs::path& file) {
   std::map<char, fs::path> roots;
   std::ifstream in(file, std::ios::binary);
-  std::string line;
+  std::string data(std::istreambuf_iterator<char>(in), {});
   bool inSection = false;
-  while (std::getline(in, line)) {
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
-    size_t start = line.find_first_not_of(' ');
-    if (start == std::string::npos) continue;
-    line = line.substr(start);
-    if (line.front() == '[') {
-      inSection = equalsNoCase(line, "[Drives]");
+  for (const ini::Line& line : ini::splitLines(data)) {
+    if (auto name = ini::headerName(line.text)) {
+      inSection = equalsNoCase(*name, "Drives");
       continue;
     }
-    if (!inSection || line.front() == ';') continue;
-    auto eq = line.find('=');
-    if (eq == std::string::npos) continue;
-    std::string key = line.substr(0, eq);
-    while (!key.empty() && key.back() == ' ') key.pop_back();
-    std::string value = line.substr(eq + 1);
-    value.erase(0, value.find_first_not_of(' '));
-    if (key.size() == 1 && isLetter(key[0]) && !value.empty()) roots[upperLetter(key[0])] = fs::path(value);
+    auto entry = ini::keyLine(line.text);
+    if (!inSection || !entry) continue;
+    std::string_view folder = ini::withoutQuotes(entry->value);
+    if (entry->key.size() == 1 && isLetter(entry->key[0]) && !folder.empty())
+      roots[foldCase(entry->key[0])] = fs::path(folder);
   }
   return roots;
 }
@@ -151,7 +143,7 @@ void Drives::ensure() {
   // The process starts in the host's working directory, as a program started from there would.
   std::error_code ec;
   if (auto cwd = toWindows(fs::current_path(ec))) {
-    currentDrive_ = upperLetter((*cwd)[0]);
+    currentDrive_ = foldCase((*cwd)[0]);
     currentDirs_[currentDrive_] = splitComponents(cwd->substr(2));
   }
 }
@@ -170,21 +162,21 @@ std::vector<char> Drives::letters() {
 
 std::optional<fs::path> Drives::root(char letter) {
   ensure();
-  auto it = roots_.find(upperLetter(letter));
+  auto it = roots_.find(foldCase(letter));
   if (it == roots_.end()) return std::nullopt;
   return it->second;
 }
 
 void Drives::map(char letter, const fs::path& hostFolder) {
   ensure();
-  roots_[upperLetter(letter)] = hostFolder;
-  currentDirs_.erase(upperLetter(letter));
+  roots_[foldCase(letter)] = hostFolder;
+  currentDirs_.erase(foldCase(letter));
 }
 
 void Drives::unmap(char letter) {
   ensure();
-  roots_.erase(upperLetter(letter));
-  currentDirs_.erase(upperLetter(letter));
+  roots_.erase(foldCase(letter));
+  currentDirs_.erase(foldCase(letter));
 }
 
 char Drives::currentDrive() {
@@ -194,14 +186,14 @@ char Drives::currentDrive() {
 
 void Drives::setCurrentDrive(char letter) {
   ensure();
-  letter = upperLetter(letter);
+  letter = foldCase(letter);
   if (!roots_.count(letter)) raise(DeviceUnavailable, std::string(1, letter) + ":");
   currentDrive_ = letter;
 }
 
 std::string Drives::currentDirectory(char letter) {
   ensure();
-  letter = upperLetter(letter);
+  letter = foldCase(letter);
   std::string out(1, letter);
   out += ":\\";
   auto it = currentDirs_.find(letter);
@@ -219,14 +211,14 @@ std::string Drives::fullPath(std::string_view path) {
   char letter = currentDrive_;
   std::string_view rest = path;
   if (path.size() >= 2 && path[1] == ':' && isLetter(path[0])) {
-    letter = upperLetter(path[0]);
+    letter = foldCase(path[0]);
     rest = path.substr(2);
   }
   if (!roots_.count(letter)) raise(DeviceUnavailable, std::string(1, letter) + ":");
-  if (rest.size() >= 2 && isSep(rest[0]) && isSep(rest[1]) && path.size() == rest.size())
+  if (rest.size() >= 2 && isPathSeparator(rest[0]) && isPathSeparator(rest[1]) && path.size() == rest.size())
     raise(BadFileNameOrNumber, "network paths are not supported");
   std::vector<std::string> parts;
-  if (rest.empty() || !isSep(rest[0])) {
+  if (rest.empty() || !isPathSeparator(rest[0])) {
     auto it = currentDirs_.find(letter);
     if (it != currentDirs_.end()) parts = it->second;
   }

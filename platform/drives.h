@@ -63,6 +63,10 @@ class Drives {
 
 Drives& drives();
 
+// The characters that separate the names of a path; a program may use either.
+inline constexpr std::string_view kPathSeparators = "\\/";
+constexpr bool isPathSeparator(char c) { return kPathSeparators.find(c) != std::string_view::npos; }
+
 // True when a single name (no separators) may stand in a Windows path: none of \ / : * ? " < > |,
 // no control characters, not empty, not "." or "..".
 bool isValidWindowsName(std::string_view ansiName);

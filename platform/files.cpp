@@ -44,8 +44,6 @@ bool reads(OpenMode m) {
 }
 bool writes(OpenMode m) { return m != OpenMode::BinaryRead && m != OpenMode::Input; }
 
-bool isSep(char c) { return c == '\\' || c == '/'; }
-
 struct SplitPattern {
   std::string directory;  // as given, possibly empty or a bare "D:"
   std::string name;
@@ -54,7 +52,7 @@ struct SplitPattern {
 SplitPattern splitPattern(std::string_view pattern) {
   size_t cut = std::string_view::npos;
   for (size_t i = 0; i < pattern.size(); ++i)
-    if (isSep(pattern[i])) cut = i;
+    if (isPathSeparator(pattern[i])) cut = i;
   if (cut == std::string_view::npos) {
     if (pattern.size() >= 2 && pattern[1] == ':')
       return {std::string(pattern.substr(0, 2)), std::string(pattern.substr(2))};

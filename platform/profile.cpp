@@ -15,6 +15,7 @@
 #include "drives.h"
 #include "error.h"
 #include "host_files.h"
+#include "ini_lines.h"
 #include "system.h"
 #include "text.h"
 
@@ -23,52 +24,11 @@ namespace fs = std::filesystem;
 namespace win {
 namespace {
 
-struct Line {
-  std::string text;
-  std::string end;  // "\r\n", "\r", "\n" or "" for a last line without an end
-};
-
-std::vector<Line> splitLines(const std::string& data) {
-  std::vector<Line> lines;
-  size_t i = 0;
-  while (i < data.size()) {
-    size_t j = i;
-    while (j < data.size() && data[j] != '\r' && data[j] != '\n') ++j;
-    Line line{data.substr(i, j - i), ""};
-    if (j < data.size()) {
-      if (data[j] == '\r' && j + 1 < data.size() && data[j + 1] == '\n')
-        line.end = "\r\n", j += 2;
-      else
-        line.end = std::string(1, data[j]), j += 1;
-    }
-    lines.push_back(std::move(line));
-    i = j;
-  }
-  return lines;
-}
-
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
-// The section name of a header line, or nullopt for any other line.
-std::optional<std::string_view> headerName(std::string_view line) {
-  line = trim(line);
-  if (line.empty() || line.front() != '[') return std::nullopt;
-  line.remove_prefix(1);
-  size_t close = line.find(']');
-  return trim(close == std::string_view::npos ? line : line.substr(0, close));
-}
-
-bool keyMatches(std::string_view line, std::string_view key, std::string_view* value) {
-  size_t eq = line.find('=');
-  if (eq == std::string_view::npos) return false;
-  if (!equalsNoCase(trim(line.substr(0, eq)), trim(key))) return false;
-  if (value) *value = trim(line.substr(eq + 1));
-  return true;
-}
+using ini::headerName;
+using ini::keyMatches;
+using ini::Line;
+using ini::splitLines;
+using ini::trim;
 
 std::string resolveName(std::string_view fileName) {
   bool hasDir = fileName.find_first_of("\\/:") != std::string_view::npos;
@@ -103,7 +63,7 @@ std::string getPrivateProfileString(std::string_view section, std::string_view k
       continue;
     }
     std::string_view value;
-    if (inSection && keyMatches(line.text, key, &value)) return cut(value);
+    if (inSection && keyMatches(line.text, key, &value)) return cut(ini::withoutQuotes(value));
   }
   return cut(trim(defaultValue));
 }

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "drives.h"
+#include "text.h"
 
 namespace fs = std::filesystem;
 
@@ -68,8 +69,7 @@ std::shared_ptr<FreeSpaceSource>& freeSpace() {
 
 std::optional<char> driveOf(std::string_view root) {
   if (root.size() < 2 || root[1] != ':') return std::nullopt;
-  char c = root[0];
-  if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  char c = foldCase(root[0]);
   if (c < 'A' || c > 'Z') return std::nullopt;
   return c;
 }

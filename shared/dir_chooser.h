@@ -21,11 +21,11 @@ class VystDirCForm : public ui::Form {
  public:
   VystDirCForm();
 
-  ui::Label Label1{this, "Label1"};
+  ui::Label Label1{this, "Label1"};  // the request above the lists
   ui::DriveListBox Drive1{this, "Drive1"};
   ui::DirListBox Dir1{this, "Dir1"};
   ui::Label LabelDir{this, "LabelDir"};
-  ui::CommandButton Command1{this, "Command1"};
+  ui::CommandButton Command1{this, "Command1"};  // OK, the one way to close the chooser
 
  protected:
   void design() override;

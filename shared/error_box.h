@@ -13,9 +13,9 @@ class VystEMsgForm : public ui::Form {
  public:
   VystEMsgForm();
 
-  ui::Image Image1{this, "Image1"};
+  ui::Image Image1{this, "Image1"};  // the error icon
   ui::Label ErrorHeader{this, "ErrorHeader"};
-  ui::Line Line1{this, "Line1"};
+  ui::Line Line1{this, "Line1"};  // the rule under the header
   ui::TextBox ErrorMessage{this, "ErrorMessage"};
   ui::CommandButton ButtonOK{this, "ButtonOK"};
 

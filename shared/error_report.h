@@ -1,6 +1,6 @@
 #pragma once
 // Reporting errors, the one way both programs tell the user that something failed. The box that shows
-// them is the error box form (shared/error_box.h); callers need not know it.
+// them is the error box form (shared/error_box.h), which also defines these; callers need not know it.
 #include <string>
 #include <string_view>
 

@@ -2,9 +2,9 @@
 
 #include "platform/system.h"
 #include "shared/error_report.h"
+#include "shared/identity.h"
 #include "shared/routines.h"
 #include "shared/settings.h"
-#include "shared/vyst32.h"
 
 void FindBaseDirectory() {
   pfad_vyst = AddPathSeparator(GetIniString("", "C:\\VYST.CFG", "Directories", "Vyst3"));

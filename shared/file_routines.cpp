@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/drives.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "shared/routines.h"
@@ -11,7 +12,7 @@ namespace {
 // such a name is no file.
 bool namesNoFile(std::string_view path) {
   char last = path.back();
-  return last == '\\' || last == '/' || (path.size() == 2 && last == ':');
+  return win::isPathSeparator(last) || (path.size() == 2 && last == ':');
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "shared/vyst32.h"
+#include "shared/identity.h"
 
 std::string prog_key;
 std::string prog_title;

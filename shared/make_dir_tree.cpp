@@ -3,6 +3,7 @@
 
 #include "platform/error.h"
 #include "platform/files.h"
+#include "shared/identity.h"
 #include "shared/routines.h"
 #include "shared/settings.h"
 #include "shared/vyst32.h"

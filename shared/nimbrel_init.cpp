@@ -1,8 +1,8 @@
 #include "shared/nimbrel_init.h"
 
 #include "shared/error_report.h"
+#include "shared/identity.h"
 #include "shared/routines.h"
-#include "shared/vyst32.h"
 
 std::string nimbrel_url;
 std::string nimbrel_image;

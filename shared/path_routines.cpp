@@ -1,18 +1,15 @@
+#include "platform/drives.h"
 #include "shared/routines.h"
-
-namespace {
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
-}  // namespace
 
 std::string AddPathSeparator(std::string_view path) {
   char separator = (!path.empty() && path.front() == '/') || path.find("//") != std::string_view::npos ? '/' : '\\';
   std::string out(path);
-  if (out.size() >= 3 && !isSeparator(out.back())) out += separator;
+  if (out.size() >= 3 && !win::isPathSeparator(out.back())) out += separator;
   return out;
 }
 
 void SplitPath(std::string_view path, std::string& directory, std::string& fileName) {
-  size_t cut = path.find_last_of("\\/");
+  size_t cut = path.find_last_of(win::kPathSeparators);
   if (cut == std::string_view::npos) {
     directory.clear();
     fileName = path;

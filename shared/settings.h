@@ -1,5 +1,6 @@
 #pragma once
-// Settings files: single keys through the system's profile functions, list sections line by line.
+// Settings files: single keys through the system's profile functions and the split of a list line
+// (settings_keys.cpp), list sections line by line (settings_sections.cpp).
 #include <array>
 #include <cstdint>
 #include <string>

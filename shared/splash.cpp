@@ -8,8 +8,8 @@
 #include "platform/ui/application.h"
 #include "platform/ui/message_box.h"
 #include "shared/family_directories.h"
+#include "shared/identity.h"
 #include "shared/routines.h"
-#include "shared/vyst32.h"
 
 VystSplashForm VystSplash;
 

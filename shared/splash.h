@@ -32,11 +32,11 @@ class VystSplashForm : public ui::Form {
   ui::Label lblVersion{this, "lblVersion"};
   ui::Label lblLicenseTo{this, "lblLicenseTo"};
   ui::ControlArray<ui::Label> lblProductName{this, "lblProductName", {1, 0}};
-  ui::Label lbl32{this, "lbl32"};
-  ui::Image Image1{this, "Image1"};
-  ui::Image ImageVM{this, "ImageVM"};
-  ui::PictureBox Picture2{this, "Picture2"};
-  ui::Image Image3{this, "Image3"};
+  ui::Label lbl32{this, "lbl32"};             // the "32" after the product name, in the colour the program asks for
+  ui::Image Image1{this, "Image1"};           // the program's own picture, <program>.jpg
+  ui::Image ImageVM{this, "ImageVM"};         // the program's small picture, <program>.gif
+  ui::PictureBox Picture2{this, "Picture2"};  // the strip down the left edge
+  ui::Image Image3{this, "Image3"};           // the picture on that strip
 
  protected:
   void design() override;

@@ -1,6 +1,7 @@
 #include "platform/system.h"
 #include "platform/ui/font.h"
 #include "shared/error_report.h"
+#include "shared/identity.h"
 #include "shared/routines.h"
 #include "shared/vyst32.h"
 

@@ -1,26 +1,11 @@
 #pragma once
-// Program identity, directory globals and the start-up of the library.
+// The start-up of the library and the system folders it asks for: vyst_init (vyst_init.cpp),
+// GetWindowsDir, GetSystemDir and GetSpecialFolder (system_folders.cpp), MakeDirTree (make_dir_tree.cpp)
+// and CheckTahomaFont (tahoma_font.cpp). The globals they fill and read are those of identity.h.
 #include <string>
 #include <string_view>
 
-// Set by each program's start procedure before the library runs.
-extern std::string prog_key;
-extern std::string prog_title;
-extern std::string prog_version;
-extern std::string prog_date;
-
-// Set by vyst_init (pfad_vyst and pfad_main earlier by the splash, by the same rules).
-extern std::string pfad_vyst;
-extern std::string pfad_temp;
-extern std::string pfad_windows;
-extern std::string pfad_winsys;
-extern std::string pfad_main;
-extern std::string pfad_data;
-
-// The probe file that MakeDirTree writes, set by each program's start procedure: "mscreate.dir" in the
-// wizard, "test.ini" in the installer. When a file or directory of that name is there already, the probe
-// takes the first free name of the form test1.ini, test2.ini, ...
-extern std::string makedirtree_probe;
+#include "shared/identity.h"
 
 // Starts the library: sets the directory globals; ends the program through the error box when the
 // family is not installed or the font Tahoma is missing.

@@ -1,6 +1,7 @@
 #include "platform/error.h"
 #include "platform/files.h"
 #include "shared/family_directories.h"
+#include "shared/identity.h"
 #include "shared/routines.h"
 #include "shared/vyst32.h"
 

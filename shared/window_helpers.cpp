@@ -8,6 +8,7 @@
 void ShellOpen(std::string_view target) { win::desktop().open(std::string(target)); }
 
 void SetFormFont(ui::Form& window) {
-  if (!window.setFontName("Tahoma")) window.setFontName("Tahoma");
+  // The window layer cannot fail to change a window's font, so the set needs no second try.
+  window.setFontName("Tahoma");
   for (ui::Control* control : window.controls()) control->setFontName("Tahoma");
 }

@@ -18,8 +18,6 @@
 namespace ui {
 namespace {
 
-char upper(char c) { return char(std::toupper(static_cast<unsigned char>(c))); }
-
 // A drive that is mapped (else 68) and whose folder is there (else 71).
 void checkDriveReady(char letter) {
   auto root = win::drives().root(letter);
@@ -37,7 +35,7 @@ bool namesDriveOnly(std::string_view text) {
 std::string existingDirectory(std::string_view text) {
   std::string full;
   if (namesDriveOnly(text)) {
-    char letter = upper(text[0]);
+    char letter = win::foldCase(text[0]);
     checkDriveReady(letter);
     full = win::drives().currentDirectory(letter);
   } else {
@@ -134,7 +132,7 @@ void DriveListBox::setListIndex(int index) {
 void DriveListBox::setDrive(std::string_view text) {
   if (drive_ == 0) fill();
   if (text.empty()) win::raise(win::DeviceUnavailable);
-  char letter = upper(text[0]);
+  char letter = win::foldCase(text[0]);
   if (std::find(letters_.begin(), letters_.end(), letter) == letters_.end())
     win::raise(win::DeviceUnavailable, std::string(1, letter) + ":");
   try {

@@ -176,7 +176,7 @@ TEST_P(RippedTest, VerdictAndEntriesHandedBeforeIt) {
 INSTANTIATE_TEST_SUITE_P(Libraries, RippedTest, testing::ValuesIn(rippedCases()));
 
 TEST_F(DirectoryReading, SourceGoneSinceTheCheckIsUnreadable) {
-  mode1 = 2;
+  mode1 = kMvlLibrary;
   EXPECT_EQ(list("D:\\GONE.MVL").verdict, DirectoryVerdict::Unreadable);
   put("A.MVL", mvlLibrary(mvlMovies(2)));
   Listing l = list("D:\\*.MVL");
@@ -186,12 +186,12 @@ TEST_F(DirectoryReading, SourceGoneSinceTheCheckIsUnreadable) {
 
 TEST_F(DirectoryReading, GeneratedSamplesListTheirMovies) {
   writeSampleFolder(drive / "SAMPLES");
-  mode1 = 2;
+  mode1 = kMvlLibrary;
   Listing mvl = list("D:\\SAMPLES\\MOVIES.MVL");
   EXPECT_EQ(mvl.verdict, DirectoryVerdict::Complete);
   ASSERT_EQ(mvl.handed.size(), 3u);
   EXPECT_EQ(mvl.handed[0].Name, "INTRO.MVE");
-  mode1 = 4;
+  mode1 = kBifArchive;
   Listing bif = list("D:\\SAMPLES\\AREA.BIF");
   EXPECT_EQ(bif.verdict, DirectoryVerdict::Complete);
   ASSERT_EQ(bif.handed.size(), 3u);

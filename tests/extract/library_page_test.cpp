@@ -18,7 +18,7 @@ namespace {
 class LibraryPage : public WizardTest {
  protected:
   void openMvl(const std::vector<samples::MvlEntry>& entries, const samples::MvlOptions& options = {}) {
-    mode1 = 2;
+    mode1 = kMvlLibrary;
     SourcePath = putSource("MOVIES.MVL", samples::mvlLibrary(entries, options));
     TVMVLSel.show();
   }
@@ -45,7 +45,7 @@ TEST_F(LibraryPage, EachMovieIsListedWithItsUpperCaseNameAndSize) {
 }
 
 TEST_F(LibraryPage, BifEntriesAreNamedAfterTheArchive) {
-  mode1 = 4;
+  mode1 = kBifArchive;
   SourcePath = putSource(
       "AREA.BIF", samples::bifArchive({{samples::mveMovie(100, 1), {}, {}}, {samples::mveMovie(2000, 2), {}, {}}}));
   TVMVLSel.show();
@@ -124,7 +124,7 @@ TEST_F(LibraryPage, ARippedLibraryIsToldAndNothingIsOffered) {
 }
 
 TEST_F(LibraryPage, ALibraryThatVanishedSinceTheSourcePageIsToldAndThePageStays) {
-  mode1 = 2;
+  mode1 = kMvlLibrary;
   SourcePath = "D:\\GONE.MVL";
   expectErrorBox();
   TVMVLSel.show();

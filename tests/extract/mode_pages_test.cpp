@@ -89,7 +89,7 @@ TEST_F(WizardTest, OutputKindsOfAPlainMveSourceLeaveOutTheMveOutput) {
 }
 
 TEST_F(WizardTest, EachOutputKindNamesItsPlayerStub) {
-  mode1 = 2;
+  mode1 = kMvlLibrary;
   TV2Mode.show();
   struct Case {
     int index;
@@ -118,7 +118,7 @@ TEST_F(WizardTest, BackOnTheOutputKindPageForgetsTheSourceKind) {
 }
 
 TEST_F(WizardTest, NextOnTheOutputKindPageGoesToTheSourcePage) {
-  mode1 = 1;
+  mode1 = kMveFile;
   TV2Mode.show();
   userClick(TV2Mode.Option1[2]);
   userClick(TV2Mode.ButtonNext);
@@ -131,7 +131,7 @@ TEST_F(WizardTest, ScreenshotsOfTheKindPages) {
   TV1Mode.show();
   userClick(TV1Mode.Option1[2]);
   saveScreenshot(TV1Mode, "tv1mode");
-  mode1 = 1;
+  mode1 = kMveFile;
   TV2Mode.show();
   saveScreenshot(TV2Mode, "tv2mode");
 }

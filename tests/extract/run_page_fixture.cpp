@@ -6,7 +6,7 @@
 #include "platform/drives.h"
 #include "platform/ui/application.h"
 #include "shared/error_box.h"
-#include "shared/vyst32.h"
+#include "shared/identity.h"
 
 namespace fs = std::filesystem;
 
@@ -42,7 +42,7 @@ void RunPageTest::choose(const std::vector<MovieEntry>& movies) {
 
 void RunPageTest::outputKind(int16_t kind) {
   mode2 = kind;
-  StubFile = kind == 2 ? "w32stub.lib" : kind == 3 ? "dosstub.lib" : "";
+  StubFile = kind == kWin32Exe ? "w32stub.lib" : kind == kDosExe ? "dosstub.lib" : "";
 }
 
 void RunPageTest::mainFile(const std::string& relative, const std::string& bytes) {

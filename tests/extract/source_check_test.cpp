@@ -72,7 +72,7 @@ TEST_P(SourceCheck, VerdictAndHandedBackValue) {
 INSTANTIATE_TEST_SUITE_P(Containers, SourceCheck, testing::ValuesIn(checkCases()));
 
 TEST_F(SourceCheck, MissingFileIsNotValidAndIsNotCreated) {
-  mode1 = 2;
+  mode1 = kMvlLibrary;
   int32_t value = kUntouched;
   SourceFault fault = SourceFault::None;
   EXPECT_FALSE(checkmvefiletype("D:\\NONE.MVL", value, fault));
@@ -83,7 +83,7 @@ TEST_F(SourceCheck, MissingFileIsNotValidAndIsNotCreated) {
 
 // A wildcard path passes the existence test but cannot be opened.
 TEST_F(SourceCheck, FileThatExistsButCannotBeOpenedIsNotValid) {
-  mode1 = 1;
+  mode1 = kMveFile;
   put("A.MVE", mveMovie(1000, 1));
   int32_t value = kUntouched;
   SourceFault fault = SourceFault::None;
@@ -93,7 +93,7 @@ TEST_F(SourceCheck, FileThatExistsButCannotBeOpenedIsNotValid) {
 
 // Sparse files, so that the limit costs no disk space.
 TEST_F(SourceCheck, SourceLongerThanTheFormatsCanAddressIsRefused) {
-  mode1 = 1;
+  mode1 = kMveFile;
   std::string path = put("BIG.MVE", mveMovie(1000, 1));
   std::filesystem::resize_file(drive / "BIG.MVE", uint64_t{kMaxContainerLength});
   int32_t value = 0;

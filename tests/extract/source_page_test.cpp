@@ -141,7 +141,7 @@ TEST_F(SourcePage, TheListsOpenOnTheRememberedDirectory) {
 }
 
 TEST_F(SourcePage, WithoutSettingsOrWithAVanishedDirectoryTheListsStartInTheCurrentDirectory) {
-  mode1 = 1;
+  mode1 = kMveFile;
   TVSource.show();
   EXPECT_EQ(TVSource.Dir1.path(), "C:\\");
   TVSource.PageSwitch = -1;

@@ -10,9 +10,9 @@
 #include "extract/tv_main.h"
 #include "help/nimbrel.h"
 #include "platform/system.h"
+#include "shared/identity.h"
 #include "shared/nimbrel_init.h"
 #include "shared/splash.h"
-#include "shared/vyst32.h"
 #include "wizard_fixture.h"
 
 using namespace testing_support;

@@ -22,8 +22,8 @@ class RunPageButtons : public WizardTest {
  protected:
   // A run of several blocks from the CD into C:\OUT.
   RunPageButtons() : movie(bytesOf(100000, 50)) {
-    mode1 = 1;
-    mode2 = 2;
+    mode1 = kMveFile;
+    mode2 = kWin32Exe;
     StubFile = "w32stub.lib";
     SourcePath = putSource("LOGO.MVE", movie);
     Movies[1] = {"LOGO.MVE", 0, static_cast<int32_t>(movie.size())};

@@ -12,7 +12,7 @@
 #include "platform/files.h"
 #include "platform/ui/message_box.h"
 #include "run_page_fixture.h"
-#include "shared/vyst32.h"
+#include "shared/identity.h"
 #include "support/planted_link.h"
 
 using namespace testing_support;

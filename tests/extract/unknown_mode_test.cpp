@@ -36,7 +36,7 @@ TEST_F(UnknownMode, SourceCheckEndsTheProgram) {
 
 // A kind the source check knows but that has no directory ends the program in the reading itself.
 TEST_F(UnknownMode, DirectoryReadingOfASingleMovieSourceEndsTheProgram) {
-  mode1 = 1;
+  mode1 = kMveFile;
   MovieTable entries;
   EXPECT_PROGRAM_ENDS(ReadLibraryDirectory("D:\\A.MVE", entries, [](int, const MovieEntry&) {}), 1);
   EXPECT_EQ(message.substr(0, message.find('\r')), "Unknown 'mode1' in 'TvMVLSel'.");

@@ -21,7 +21,7 @@
 #include "platform/system.h"
 #include "platform/ui/application.h"
 #include "run_page_fixture.h"
-#include "shared/vyst32.h"
+#include "shared/identity.h"
 #include "tools/samples/sample_containers.h"
 #include "tools/setup/default_prefix.h"
 

@@ -7,8 +7,8 @@
 #include "extract/tvtarget.h"
 #include "extract/wizard_state.h"
 #include "shared/error_box.h"
+#include "shared/identity.h"
 #include "shared/nimbrel_init.h"
-#include "shared/vyst32.h"
 
 namespace fs = std::filesystem;
 using namespace testing_support;

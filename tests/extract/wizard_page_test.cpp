@@ -40,7 +40,7 @@ class CommonLook : public WizardTest, public testing::WithParamInterface<PageCas
  protected:
   // Shows the page with the wizard state it expects when the user reaches it.
   WizardPage& open() {
-    mode1 = 2;
+    mode1 = kMvlLibrary;
     SourcePath = putSource("MOVIES.MVL", samples::mvlLibrary({{"INTRO.MVE", samples::mveMovie(100, 1), {}}}));
     WizardPage& page = *GetParam().page;
     page.show();

@@ -2,8 +2,8 @@
 
 #include "help/nimbrel.h"
 #include "shared/error_box.h"
+#include "shared/identity.h"
 #include "shared/nimbrel_init.h"
-#include "shared/vyst32.h"
 
 namespace fs = std::filesystem;
 

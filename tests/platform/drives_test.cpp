@@ -136,3 +136,29 @@ TEST_P(NewPrefixBesideAPlantedLink, NeitherTheDriveMapNorAFontIsWrittenThroughAL
 
 INSTANTIATE_TEST_SUITE_P(Links, NewPrefixBesideAPlantedLink,
                          ::testing::Values(LinkTarget::Nowhere, LinkTarget::OutsideFile), linkTargetName);
+
+TEST(Drives, DriveMapFileIsReadLikeAnySettingsFile) {
+  TempPrefix prefix;
+  const std::string game = (prefix.root() / "game").string();
+  struct Case {
+    std::string map;
+    std::vector<char> letters;  // each besides C: maps to the game folder
+  };
+  const Case cases[] = {
+      {"[Drives]\r\nd=" + game + "\r\n", {'C', 'D'}},
+      {" [ drives ] ; mapped\n\tE\t=\t" + game + "\t\n", {'C', 'E'}},
+      {"[Other]\r\nD=" + game + "\r\n[Drives]\r\nE=" + game + "\r\n[More]\r\nF=" + game + "\r\n", {'C', 'E'}},
+      {"[Drives]\r\nD=\"" + game + "\"\r\nE=''\r\n", {'C', 'D'}},
+      {"[Drives]\r\n;D=" + game + "\r\nDD=" + game + "\r\n1=" + game + "\r\nF=\r\nG\r\n", {'C'}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.map);
+    writeFile(prefix.root() / "drives.ini", c.map);
+    win::drives().usePrefix(prefix.root());
+    EXPECT_EQ(win::drives().letters(), c.letters);
+    for (char letter : c.letters) {
+      if (letter == 'C') continue;
+      EXPECT_EQ(win::drives().root(letter), fs::path(game)) << letter;
+    }
+  }
+}

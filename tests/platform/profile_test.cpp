@@ -45,6 +45,34 @@ TEST(Profile, ReadsKeysWithoutRegardToCaseAndTrimsBlanks) {
   EXPECT_EQ(get("Moduls_Dirs", "TOVRIK32", "C:\\VM\\vyst.ini", 6), "C:\\VM");  // cut to the buffer
 }
 
+TEST(Profile, ReadDropsOnePairOfQuotesAroundAWholeValueAndWriteKeepsThem) {
+  struct Case {
+    const char* stored;
+    const char* read;
+  };
+  const Case cases[] = {
+      {"\"C:\\VYST\"", "C:\\VYST"},
+      {"  'C:\\VYST\\'  ", "C:\\VYST\\"},  // trimmed first, then unquoted
+      {"\" spaced \"", " spaced "},
+      {"''", ""},
+      {"\"a", "\"a"},
+      {"\"a\" b", "\"a\" b"},
+      {"'a\"", "'a\""},
+      {"\"", "\""},
+      {"\"$\"", "$"},
+  };
+  TempPrefix prefix;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    writeFile(prefix.driveC() / "q.ini", std::string("[S]\r\nK=") + c.stored + "\r\n");
+    EXPECT_EQ(get("S", "K", "C:\\q.ini"), c.read);
+  }
+
+  EXPECT_TRUE(win::writePrivateProfileString("S", "K", "\"D:\\X\"", "C:\\q.ini"));
+  EXPECT_EQ(readFile(prefix.driveC() / "q.ini"), "[S]\r\nK=\"D:\\X\"\r\n");
+  EXPECT_EQ(get("S", "K", "C:\\q.ini", 3), "D:");  // the buffer cuts the unquoted value
+}
+
 TEST(Profile, ReadsValuesOfAnyLength) {
   TempPrefix prefix;
   writeFile(prefix.driveC() / "long.ini", "[S]\r\nK=" + std::string(600, 'x') + "\r\n");

@@ -7,6 +7,7 @@
 
 #include "platform/drives.h"
 #include "platform/files.h"
+#include "shared/identity.h"
 #include "shared/settings.h"
 #include "shared/vyst32.h"
 #include "support/planted_link.h"

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "shared/identity.h"
 #include "shared/vyst32.h"
 #include "support/planted_link.h"
 #include "support/temp_prefix.h"

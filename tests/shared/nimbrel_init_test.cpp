@@ -5,7 +5,7 @@
 #include <string>
 
 #include "shared/error_box.h"
-#include "shared/vyst32.h"
+#include "shared/identity.h"
 #include "support/ui_driver.h"
 
 using namespace testing_support;

@@ -9,7 +9,7 @@
 #include "platform/system.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/units.h"
-#include "shared/vyst32.h"
+#include "shared/identity.h"
 #include "support/ui_driver.h"
 
 using namespace testing_support;

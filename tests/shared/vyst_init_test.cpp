@@ -7,6 +7,7 @@
 #include "platform/system.h"
 #include "platform/ui/font.h"
 #include "shared/error_box.h"
+#include "shared/identity.h"
 #include "shared/vyst32.h"
 #include "support/temp_prefix.h"
 #include "support/ui_driver.h"
@@ -70,6 +71,18 @@ TEST_F(VystInit, SetsTheDirectoryGlobals) {
   EXPECT_EQ(pfad_main, "C:\\PROGRAMS\\TOVRIK\\");
   EXPECT_EQ(pfad_data, "C:\\PROGRAMS\\TOVRIK\\data\\");
   EXPECT_TRUE(user.modalForms().empty());
+}
+
+TEST_F(VystInit, AQuotedBaseDirectoryIsTheDirectoryItself) {
+  for (const char* vyst3 : {"\"C:\\VYST\"", "'C:\\VYST\\'", " \"C:\\VYST\" "}) {
+    SCOPED_TRACE(vyst3);
+    install();
+    writeFile(prefix.driveC() / "VYST.CFG", std::string("[Directories]\r\nVyst3=") + vyst3 + "\r\n");
+    vyst_init();
+    EXPECT_EQ(pfad_vyst, "C:\\VYST\\");
+    EXPECT_EQ(pfad_temp, "C:\\VYST\\_Temp\\");
+    EXPECT_TRUE(user.modalForms().empty());
+  }
 }
 
 TEST_F(VystInit, AnExistingTemporaryDirectoryIsNoError) {
