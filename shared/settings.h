@@ -17,9 +17,9 @@ int32_t CountIniSectionLines(std::string_view directory, std::string_view fileNa
 
 // The lines of a section (exact name, every occurrence) flowed into one text: lines starting with ";" are
 // left out; a leading "$" is dropped; an empty line or "%" becomes a line break (CR LF); a line holding
-// "~~" stands on a line of its own; a line starting with "*" or "-" starts a new line; the others join
-// with one blank. Runs of blanks become one and no line starts with a blank. Not trimmed. Empty text when
-// the file cannot be read.
+// "~~" stands on a line of its own; a line starting with "*" or "-" starts a new line; every line is
+// followed by a blank unless it ends in one. Then runs of blanks become one and no line break is followed
+// by a blank; the text is not trimmed. Empty text when the file cannot be read.
 std::string GetIniSectionText(std::string_view directory, std::string_view fileName, std::string_view section);
 
 // Sixteen fields, numbered 1 to 16 as the list lines count them.
