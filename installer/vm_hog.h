@@ -41,8 +41,8 @@ void ReadHogEntryHeader(int fileNumber, HogEntry& entry);
 // - a damaged archive (fewer than 17 header bytes left, a negative size, data running past the end of
 //   the file) ends the scan at that entry, which is not written;
 // - each entry is written under a temporary name and put in place only when all its bytes are there, so
-//   a failed write keeps the older file of that name and is not counted. The one file then bears the
-//   name in every case spelling (see win::replaceFile).
+//   a failed write keeps the older file of that name and is not counted. A written entry replaces the
+//   older file in whatever case it was spelt, so no other spelling is left to be opened instead.
 // Positions are 32-bit: entries beyond the first 2 GiB of an archive are never reached.
 int16_t Extract_HOG(std::string_view archivePath, std::string_view mask, std::string_view targetDirectory, int flags);
 
