@@ -23,10 +23,12 @@ bool isUndefinedAnsi(char c) {
   return b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
 }
 
-// An entry name is joined to the target directory, so only a name that names a file directly inside it
-// may be written.
+// An entry name is joined to the target directory, so only a name that names a file directly inside it,
+// under that very name, may be written. The system drops trailing dots and blanks ("..." would name the
+// parent), and the platform never finds a name starting with "." (hidden on the host), so such a file
+// could be neither found nor removed again.
 bool isPlainFileName(std::string_view name) {
-  if (!win::isValidWindowsName(name)) return false;
+  if (!win::isValidWindowsName(name) || name.front() == '.' || name.back() == '.' || name.back() == ' ') return false;
   for (char c : name)
     if (isUndefinedAnsi(c)) return false;
   return true;

@@ -35,9 +35,9 @@ void ReadHogEntryHeader(int fileNumber, HogEntry& entry);
 // were written in full, at most 32767. Errors are ignored and never reported, with these rules:
 // - a missing archive, or one without the magic, gives 0; with flags holding kHogReportInvalid the
 //   latter shows the error box "HOG file error" first;
-// - an entry whose name is no plain file name (empty, "." or "..", a separator, ":", a wildcard, or any
-//   character a Windows name cannot hold) is skipped and not counted, so nothing is ever created outside
-//   the target directory;
+// - an entry whose name is no plain file name (empty, a separator, ":", a wildcard, any character a
+//   Windows name cannot hold, a leading "." or a trailing "." or blank) is skipped and not counted, so
+//   nothing is ever created outside the target directory;
 // - a damaged archive (fewer than 17 header bytes left, a negative size, data running past the end of
 //   the file) ends the scan at that entry, which is not written;
 // - each entry is written under a temporary name and put in place only when all its bytes are there, so

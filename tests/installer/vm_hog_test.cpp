@@ -171,6 +171,10 @@ TEST_F(HogArchive, AnEntryWhoseNameIsNoPlainFileNameIsSkippedAndNotCounted) {
       "EVIL\x81.TXT",
       "EVIL\x9D",
       "..\0EVIL.TXT"s,
+      "...",  // the system drops trailing dots, so this would name the parent
+      "EVIL.",
+      "EVIL ",
+      ".HIDDEN",  // never found again on the host
   };
   for (const std::string& name : hostile) {
     writeArchive(hogArchive({{"before.txt", "b"}, {name, "evil"}, {"after.txt", "a"}}));
