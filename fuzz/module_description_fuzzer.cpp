@@ -12,8 +12,8 @@
 
 #include "installer/module_description.h"
 #include "platform/drives.h"
+#include "shared/identity.h"
 #include "shared/settings.h"
-#include "shared/vyst32.h"
 #include "tools/samples/sample_modules.h"
 
 namespace fs = std::filesystem;

@@ -2,9 +2,9 @@
 
 #include "installer/vm_hog.h"
 #include "platform/error.h"
+#include "shared/identity.h"
 #include "shared/routines.h"
 #include "shared/settings.h"
-#include "shared/vyst32.h"
 
 namespace {
 

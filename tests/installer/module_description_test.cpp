@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/files.h"
-#include "shared/vyst32.h"
+#include "shared/identity.h"
 #include "support/temp_prefix.h"
 #include "tools/samples/sample_modules.h"
 
