@@ -108,6 +108,22 @@ bool matchFrom(std::string_view p, std::string_view n) {
   return n.empty();
 }
 
+// The system's names ignore case, so a folder holds one file of a name: once the file is in place, other
+// spellings of its name (left by a host program) go, and nobody can open an older one instead.
+void removeOtherSpellings(const fs::path& kept) {
+  auto keptName = windowsNameOf(kept.filename());
+  if (!keptName) return;
+  std::error_code ec;
+  for (fs::directory_iterator it(kept.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
+    const fs::path& other = it->path();
+    if (other.filename() == kept.filename()) continue;
+    auto name = windowsNameOf(other.filename());
+    std::error_code sec;
+    if (!name || !equalsNoCase(*name, *keptName) || fs::is_directory(fs::symlink_status(other, sec))) continue;
+    if (::unlink(other.c_str()) != 0) raise(PathFileAccessError, other.string());
+  }
+}
+
 }  // namespace
 
 bool wildcardMatch(std::string_view pattern, std::string_view name) {
@@ -366,6 +382,7 @@ void replaceFile(std::string_view from, std::string_view to) {
   fs::path src = drives().toHost(from);
   fs::path dst = drives().toHost(to);
   if (::rename(src.c_str(), dst.c_str()) != 0) raiseHostError(errno, src);
+  removeOtherSpellings(dst);
 }
 
 bool entryExists(std::string_view path) {

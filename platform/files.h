@@ -80,7 +80,9 @@ void moveOrCopyFile(std::string_view from, std::string_view to);
 int64_t fileLen(std::string_view path);
 // Rename; error 58 when the target name is taken by another entry (a link too, even one leading nowhere).
 void name(std::string_view from, std::string_view to);
-void replaceFile(std::string_view from, std::string_view to);  // rename over an existing target (not through it)
+// Renames over an existing target (not through it); other spellings of the target's name in its folder
+// are removed then (not directories), so one file bears the name. Error 75 when one cannot be removed.
+void replaceFile(std::string_view from, std::string_view to);
 // True when anything bears the name: a file, a directory or a link, also one that leads nowhere.
 bool entryExists(std::string_view path);
 // True when both paths name one existing file, whatever drive or spelling reaches it.

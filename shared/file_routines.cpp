@@ -4,6 +4,7 @@
 #include "platform/drives.h"
 #include "platform/error.h"
 #include "platform/files.h"
+#include "shared/block_copy.h"
 #include "shared/routines.h"
 
 namespace {
@@ -31,6 +32,10 @@ void KillFile(std::string_view path) {
 }
 
 void SeekTo(int fileNumber, int64_t offset) { win::seek(fileNumber, offset + 1); }
+
+int32_t FilePos0(int fileNumber) { return static_cast<int32_t>(win::seek(fileNumber) - 1); }
+
+void CopyFileBytes(int in, int out, int32_t count) { CopyBlocks(in, out, count); }
 
 void ReadFixedString(int fileNumber, std::string& text, int width) {
   text.clear();

@@ -14,6 +14,7 @@ void TrimBlanks(std::string& text);           // blanks and NULs at both ends
 int64_t InStrPos(std::string_view needle, std::string_view text);  // 1-based, 0 when absent
 bool IsValue(std::string_view text);  // false for empty text and "n/a", after trimming blanks and NULs
 std::string UpperCaseAscii(std::string_view text);
+std::string LowerCaseAscii(std::string_view text);  // only "A" to "Z" change
 bool ReplaceVariable(std::string& text, std::string_view searched, std::string_view replacement);
 int BoolToInt(bool flag);
 std::string FormatThousands(int64_t number);  // "1.234.567"; a negative number gets "-" before its groups
@@ -29,7 +30,11 @@ std::string ChangeExtension(std::string_view name, std::string_view extension);
 bool FileExists(std::string_view path);
 void KillFile(std::string_view path);
 void SeekTo(int fileNumber, int64_t offset);  // 0-based offset
+int32_t FilePos0(int fileNumber);             // 0-based position of the next read or write
 void ReadFixedString(int fileNumber, std::string& text, int width);
+// Copies count bytes between the current positions of two open files (nothing for 0 or less) through one
+// 32768-byte buffer, as CopyBlocks does, with its errors.
+void CopyFileBytes(int in, int out, int32_t count);
 
 // Free disk space (free_space.cpp).
 int32_t getfreespace(std::string_view path);

@@ -15,6 +15,13 @@ std::string getlinefrominifile(std::string_view directory, std::string_view file
 // Passes a failure to read an existing file on to the caller (as win::Error).
 int32_t CountIniSectionLines(std::string_view directory, std::string_view fileName, std::string_view section);
 
+// The lines of a section (exact name, every occurrence) flowed into one text: lines starting with ";" are
+// left out; a leading "$" is dropped; an empty line or "%" becomes a line break (CR LF); a line holding
+// "~~" stands on a line of its own; a line starting with "*" or "-" starts a new line; every line is
+// followed by a blank unless it ends in one. Then runs of blanks become one and no line break is followed
+// by a blank; the text is not trimmed. Empty text when the file cannot be read.
+std::string GetIniSectionText(std::string_view directory, std::string_view fileName, std::string_view section);
+
 // Sixteen fields, numbered 1 to 16 as the list lines count them.
 struct FieldList {
   std::array<std::string, 16> values;

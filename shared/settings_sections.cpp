@@ -5,29 +5,36 @@
 #include "shared/routines.h"
 #include "shared/settings.h"
 #include "shared/settings_path.h"
+#include "shared/settings_scan.h"
 
 namespace {
 
 bool isHeader(const std::string& line) { return line.size() >= 2 && line.front() == '[' && line.back() == ']'; }
 
-// Reads the whole file and hands each counted line of the section to the visitor with its number,
-// numbering on through every occurrence of the section. Failures of the file layer pass on.
+// Hands each counted line of the section to the visitor with its number, numbering on through every
+// occurrence of the section.
 void scanSection(const std::string& path, std::string_view section,
                  const std::function<void(int32_t, const std::string&)>& visit) {
-  win::ScopedFile file(path, win::OpenMode::Input);
-  bool open = false;
   int32_t counter = 0;
-  while (!win::eof(file.number())) {
-    std::string line = win::lineInput(file.number());
-    if (isHeader(line)) {
-      open = std::string_view(line).substr(1, line.size() - 2) == section;
-      continue;
-    }
-    if (open && IsValue(line) && line.front() != ';') visit(++counter, line);
-  }
+  forEachSectionLine(path, section, [&](const std::string& line) {
+    if (IsValue(line) && line.front() != ';') visit(++counter, line);
+  });
 }
 
 }  // namespace
+
+void forEachSectionLine(const std::string& path, std::string_view section,
+                        const std::function<void(const std::string& line)>& visit) {
+  win::ScopedFile file(path, win::OpenMode::Input);
+  bool open = false;
+  while (!win::eof(file.number())) {
+    std::string line = win::lineInput(file.number());
+    if (isHeader(line))
+      open = std::string_view(line).substr(1, line.size() - 2) == section;
+    else if (open)
+      visit(line);
+  }
+}
 
 std::string getlinefrominifile(std::string_view directory, std::string_view fileName, std::string_view section,
                                int32_t n) {

@@ -53,6 +53,13 @@ std::string UpperCaseAscii(std::string_view text) {
   return out;
 }
 
+std::string LowerCaseAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
 bool ReplaceVariable(std::string& text, std::string_view searched, std::string_view replacement) {
   if (searched.empty()) return false;
   size_t at = text.find(searched);

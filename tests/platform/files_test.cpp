@@ -148,6 +148,22 @@ TEST(Files, DirectoryOperationsAndTheirErrors) {
   EXPECT_EQ(errorNumberOf([] { win::rmDir("C:\\games"); }), win::PathNotFound);
 }
 
+// Host programs can leave names that differ only in case; the system's names cannot, so after a replace
+// no other spelling may be found instead of the new file.
+TEST(Files, ReplaceFileLeavesOneFileOfTheNameInEveryCaseSpelling) {
+  TempPrefix prefix;
+  fs::path games = prefix.driveC() / "GAMES";
+  for (const char* name : {"setup.inf", "SETUP.INF", "Setup.Inf", "other.inf"}) writeFile(games / name, name);
+  fs::create_directories(games / "setup.INF");
+  writeFile(games / "new.tmp", "new");
+  win::replaceFile("C:\\games\\new.tmp", "C:\\GAMES\\SETUP.INF");
+  EXPECT_EQ(win::dirSearch("C:\\GAMES\\setup.inf"), std::vector<std::string>{"SETUP.INF"});
+  EXPECT_EQ(readFile(games / "SETUP.INF"), "new");
+  EXPECT_EQ(readFile(games / "other.inf"), "other.inf");
+  EXPECT_TRUE(fs::is_directory(games / "setup.INF"));
+  EXPECT_FALSE(fs::exists(games / "new.tmp"));
+}
+
 TEST(Files, FreeFileSkipsNumbersInUse) {
   TempPrefix prefix;
   writeFile(prefix.driveC() / "a", "");

@@ -118,6 +118,55 @@ TEST_F(FixedFile, ReadFixedStringOfAFieldLongerThanABlock) {
   EXPECT_EQ(text, "after");
 }
 
+TEST_F(FixedFile, FilePos0IsTheZeroBasedPositionOfTheNextRead) {
+  open("0123456789");
+  EXPECT_EQ(FilePos0(1), 0);
+  SeekTo(1, 7);
+  EXPECT_EQ(FilePos0(1), 7);
+  char c = 0;
+  win::getBytes(1, &c, 1);
+  EXPECT_EQ(FilePos0(1), 8);
+}
+
+// Counts around the block size, each copied from an offset into an output that already holds bytes.
+TEST_F(FixedFile, CopyFileBytesCopiesFromPositionToPositionAndMovesBoth) {
+  std::string bytes;
+  for (int i = 0; i < 70000; ++i) bytes += static_cast<char>(i * 7 + i / 256);
+  open(bytes);
+  for (int32_t count : {1, 32767, 32768, 32769, 65537}) {
+    writeFile(prefix.driveC() / "out.bin", "head");
+    win::ScopedFile out("C:\\out.bin", win::OpenMode::BinaryReadWrite);
+    SeekTo(out.number(), 4);
+    SeekTo(1, 5);
+    CopyFileBytes(1, out.number(), count);
+    EXPECT_EQ(FilePos0(1), 5 + count) << count;
+    EXPECT_EQ(FilePos0(out.number()), 4 + count) << count;
+    win::closeFile(out.number());
+    EXPECT_EQ(readFile(prefix.driveC() / "out.bin"), "head" + bytes.substr(5, static_cast<size_t>(count))) << count;
+  }
+}
+
+TEST_F(FixedFile, CopyFileBytesOfNoCountCopiesNothing) {
+  open("abc");
+  writeFile(prefix.driveC() / "out.bin", "");
+  win::ScopedFile out("C:\\out.bin", win::OpenMode::BinaryReadWrite);
+  for (int32_t count : {0, -1, INT32_MIN}) {
+    CopyFileBytes(1, out.number(), count);
+    EXPECT_EQ(FilePos0(1), 0);
+    EXPECT_EQ(win::lof(out.number()), 0);
+  }
+}
+
+TEST_F(FixedFile, CopyFileBytesPastTheEndOfTheInputFailsAfterWritingWhatWasThere) {
+  open("abcdef");
+  writeFile(prefix.driveC() / "out.bin", "");
+  win::ScopedFile out("C:\\out.bin", win::OpenMode::BinaryReadWrite);
+  SeekTo(1, 2);
+  EXPECT_EQ(errorNumberOf([&] { CopyFileBytes(1, out.number(), 10); }), win::InputPastEndOfFile);
+  win::closeFile(out.number());
+  EXPECT_EQ(readFile(prefix.driveC() / "out.bin"), "cdef");
+}
+
 TEST(ReadFixedString, FailsOnAFileThatIsNotOpen) {
   TempPrefix prefix;
   std::string text;

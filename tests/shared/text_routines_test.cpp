@@ -77,6 +77,15 @@ TEST(UpperCaseAscii, ChangesOnlyTheLettersAToZ) {
   EXPECT_EQ(UpperCaseAscii("`{"), "`{");
 }
 
+TEST(LowerCaseAscii, ChangesOnlyTheLettersAToZ) {
+  EXPECT_EQ(LowerCaseAscii("ABC xyz 09 A-Z"), "abc xyz 09 a-z");
+  EXPECT_EQ(LowerCaseAscii("\xC4\xD6\xDC\xC9"), "\xC4\xD6\xDC\xC9");  // 1252 letters stay
+  EXPECT_EQ(LowerCaseAscii("@["), "@[");                              // the codes just below A and above Z
+  std::string argument = "KEEP";
+  LowerCaseAscii(argument);
+  EXPECT_EQ(argument, "KEEP");
+}
+
 TEST(ReplaceVariable, ReplacesTheFirstExactOccurrenceOnly) {
   std::string text = "%A% and %A% and %a%";
   EXPECT_TRUE(ReplaceVariable(text, "%A%", "one"));

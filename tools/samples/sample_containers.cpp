@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/host_files.h"
+#include "tools/samples/sample_bytes.h"
 
 namespace samples {
 namespace {
@@ -29,22 +30,6 @@ class Noise {
  private:
   uint32_t state_;
 };
-
-void putShort(std::string& out, uint16_t value) {
-  out += static_cast<char>(value & 0xFF);
-  out += static_cast<char>(value >> 8);
-}
-
-void putLong(std::string& out, int32_t value) {
-  auto u = static_cast<uint32_t>(value);
-  for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>((u >> shift) & 0xFF);
-}
-
-void putField(std::string& out, const std::string& text, size_t width) {
-  std::string field = text.substr(0, width);
-  field.resize(width, '\0');
-  out += field;
-}
 
 void writeHostFile(const std::filesystem::path& path, const std::string& bytes) {
   if (!win::replaceWholeFile(path, bytes)) throw std::runtime_error("cannot write " + path.string());
