@@ -14,7 +14,6 @@
 #include "fuzz/fuzz_support.h"
 #include "platform/drives.h"
 #include "platform/text.h"
-#include "support/temp_prefix.h"
 
 using fuzzing::require;
 
@@ -24,8 +23,7 @@ constexpr const char* kSource = "D:\\AREA.BIF";
 constexpr const char* kTargetDir = "C:\\OUT\\";
 
 const std::filesystem::path& sourceFile() {
-  static testing_support::TempPrefix prefix;
-  static const std::filesystem::path file = prefix.mapDrive('D', "cd") / "AREA.BIF";
+  static const std::filesystem::path file = fuzzing::prefix().mapDrive('D', "cd") / "AREA.BIF";
   return file;
 }
 

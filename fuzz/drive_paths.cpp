@@ -27,8 +27,8 @@ constexpr size_t kLongestHostName = 255;
 // Drive C:, drive D: beside it and a drive E: whose folder is missing, each with names that differ only
 // in case, names Windows cannot show and a Latin letter outside ASCII. No drive reaches the host's root.
 const fs::path& prefixRoot() {
-  static testing_support::TempPrefix prefix(kNoFonts);
   static const fs::path root = [] {
+    testing_support::TempPrefix& prefix = fuzzing::prefix();
     fs::path cd = prefix.root() / "cd";
     for (const char* folder :
          {"Games/Level1", "Games/LEVEL1", "Mixed/x", "mixed", "\xC3\x84pfel", "a:b", "\xE2\x9C\x93", "trailing. "}) {

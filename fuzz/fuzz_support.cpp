@@ -5,6 +5,11 @@
 
 namespace fuzzing {
 
+testing_support::TempPrefix& prefix() {
+  static testing_support::TempPrefix instance({.installFonts = false});
+  return instance;
+}
+
 void require(bool condition, std::string_view property, std::string_view value) {
   if (condition) return;
   std::fprintf(stderr, "broken property: %.*s\nvalue: \"%.*s\"\n", static_cast<int>(property.size()), property.data(),

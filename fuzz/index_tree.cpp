@@ -12,7 +12,6 @@
 #include "fuzz/fuzz_support.h"
 #include "help/nimbrel_index.h"
 #include "shared/routines.h"
-#include "support/temp_prefix.h"
 
 using fuzzing::require;
 
@@ -24,13 +23,8 @@ namespace {
 constexpr const char* kManualDir = "C:\\VYST\\MANUAL\\";
 constexpr int kDeepestLevels = 8;
 
-testing_support::TempPrefix& prefix() {
-  static testing_support::TempPrefix instance({.installFonts = false});
-  return instance;
-}
-
 const std::filesystem::path& indexFile() {
-  static const std::filesystem::path file = prefix().driveC() / "VYST" / "MANUAL" / "index.nbx";
+  static const std::filesystem::path file = fuzzing::prefix().driveC() / "VYST" / "MANUAL" / "index.nbx";
   return file;
 }
 
@@ -68,7 +62,7 @@ void requireTreeShape(NimbrelIndexForm& window) {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   // A private runtime folder keeps Qt from warning about a missing one.
-  std::filesystem::path runtime = prefix().root() / "xdg-runtime";
+  std::filesystem::path runtime = fuzzing::prefix().root() / "xdg-runtime";
   std::filesystem::create_directories(runtime);
   std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
   setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);

@@ -13,7 +13,6 @@
 
 #include "fuzz/fuzz_support.h"
 #include "platform/profile.h"
-#include "support/temp_prefix.h"
 
 using fuzzing::require;
 
@@ -23,8 +22,7 @@ constexpr const char* kFile = "C:\\fuzz.ini";
 constexpr const char* kMissing = "\x01 missing";
 
 const std::filesystem::path& hostFile() {
-  static testing_support::TempPrefix prefix;
-  static const std::filesystem::path file = prefix.driveC() / "fuzz.ini";
+  static const std::filesystem::path file = fuzzing::prefix().driveC() / "fuzz.ini";
   return file;
 }
 
