@@ -47,11 +47,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   testing_support::writeFile(sourceFile(), std::string(fuzzing::textOf(data, size)));
-  for (int16_t kind : {1, 2, 3, 4}) {
+  for (SourceKind kind : {kMveFile, kMvlLibrary, kSelfPlayingExe, kBifArchive}) {
     mode1 = kind;
     int32_t value = 0;
     checkmvefiletype(kSource, value);
-    if (kind != 2 && kind != 4) continue;
+    if (kind != kMvlLibrary && kind != kBifArchive) continue;
 
     MovieTable entries;
     int listed = 0;
@@ -62,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       require(entry.Offset >= 0 && entry.Size >= 0 && int64_t{entry.Offset} + entry.Size <= int64_t(size) + 1,
               "a listed movie lies inside the source", entry.Name);
     });
-    for (int16_t outputKind : {1, 2}) requirePlainDistinctNames(OutputNames(entries, listed, outputKind));
+    for (OutputKind outputKind : {kMveOutput, kWin32Exe})
+      requirePlainDistinctNames(OutputNames(entries, listed, outputKind));
   }
   return 0;
 }
