@@ -14,6 +14,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/host_files.h"
+
 namespace fs = std::filesystem;
 
 namespace bench {
@@ -23,30 +25,21 @@ namespace {
   throw std::runtime_error(what + " " + file.string() + ": " + std::strerror(errno));
 }
 
-// An open descriptor closed on every way out.
-class Descriptor {
- public:
-  Descriptor(const fs::path& file, int flags) : fd_(::open(file.c_str(), flags | O_CLOEXEC, 0644)) {
-    if (fd_ < 0) fail("cannot open", file);
-  }
-  ~Descriptor() { ::close(fd_); }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int fd() const { return fd_; }
-
- private:
-  int fd_;
-};
+win::Descriptor openHost(const fs::path& file, int flags) {
+  win::Descriptor descriptor(::open(file.c_str(), flags | O_CLOEXEC, 0644));
+  if (!descriptor.valid()) fail("cannot open", file);
+  return descriptor;
+}
 
 constexpr int kNewFile = O_WRONLY | O_CREAT | O_EXCL;
 
 // copy_file_range from offset until size bytes are copied, asking for at most step bytes at a time.
 void copyRange(const fs::path& from, int64_t offset, int64_t size, const fs::path& to, size_t step) {
-  Descriptor in(from, O_RDONLY), out(to, kNewFile);
+  const win::Descriptor in = openHost(from, O_RDONLY), out = openHost(to, kNewFile);
   off64_t inPos = offset, outPos = 0;
   for (int64_t left = size; left > 0;) {
     const ssize_t r =
-        ::copy_file_range(in.fd(), &inPos, out.fd(), &outPos, std::min<uint64_t>(uint64_t(left), step), 0);
+        ::copy_file_range(in.get(), &inPos, out.get(), &outPos, std::min<uint64_t>(uint64_t(left), step), 0);
     if (r < 0 && errno == EINTR) continue;
     if (r <= 0) fail("cannot copy", from);
     left -= r;
