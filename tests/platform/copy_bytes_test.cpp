@@ -13,13 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Bytes that differ from their neighbours, so a shifted or repeated block shows.
-std::string pattern(size_t length) {
-  std::string bytes(length, '\0');
-  for (size_t i = 0; i < length; ++i) bytes[i] = static_cast<char>(i * 7 + i / 251);
-  return bytes;
-}
-
 struct CopyCase {
   const char* what;
   int64_t from;  // input position, 1-based
@@ -33,7 +26,7 @@ class CopyBytesBetweenFiles : public ::testing::TestWithParam<CopyCase> {};
 TEST_P(CopyBytesBetweenFiles, CopiesFromPositionToPositionAndOnlyWhatTheInputHolds) {
   const CopyCase c = GetParam();
   TempPrefix prefix;
-  const std::string input = pattern(100000), older(1000, 'o');
+  const std::string input = bytesOf(100000, 1), older(1000, 'o');
   writeFile(prefix.driveC() / "in.bin", input);
   writeFile(prefix.driveC() / "out.bin", older);
   win::ScopedFile in("C:\\IN.BIN", win::OpenMode::BinaryRead);
@@ -96,7 +89,7 @@ TEST(CopyBytes, AnOverlappingCopyInsideOneFileReadsBeforeItWrites) {
 
 TEST(CopyBytes, AFullDiskRaises61AndMovesNeitherPositionPastWhatWasWritten) {
   TempPrefix prefix;
-  writeFile(prefix.driveC() / "in.bin", pattern(5000));
+  writeFile(prefix.driveC() / "in.bin", bytesOf(5000, 1));
   win::drives().map('D', "/dev");  // its "full" device fails every write as a full disk does
   win::ScopedFile in("C:\\IN.BIN", win::OpenMode::BinaryRead);
   win::ScopedFile out("D:\\full", win::OpenMode::Output);
@@ -110,7 +103,7 @@ TEST(CopyBytes, AFullDiskRaises61AndMovesNeitherPositionPastWhatWasWritten) {
 
 TEST(CopyBytes, FilesOpenTheWrongWayAreRefusedBeforeAnythingMoves) {
   TempPrefix prefix;
-  writeFile(prefix.driveC() / "in.bin", pattern(100));
+  writeFile(prefix.driveC() / "in.bin", bytesOf(100, 1));
   win::ScopedFile in("C:\\IN.BIN", win::OpenMode::BinaryRead);
   win::ScopedFile text("C:\\TEXT.TXT", win::OpenMode::Output);
   EXPECT_EQ(errorNumberOf([&] { win::copyBytes(text.number(), text.number(), 10); }), win::BadFileMode);

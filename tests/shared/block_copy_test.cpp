@@ -15,12 +15,6 @@ using namespace testing_support;
 
 namespace {
 
-std::string pattern(size_t length) {
-  std::string bytes(length, '\0');
-  for (size_t i = 0; i < length; ++i) bytes[i] = static_cast<char>(i * 13 + i / 509);
-  return bytes;
-}
-
 struct Blocks {
   int64_t count;
   std::vector<int64_t> steps;  // what each afterBlock call is given
@@ -32,7 +26,7 @@ class CopyBlocksSteps : public ::testing::TestWithParam<Blocks> {};
 TEST_P(CopyBlocksSteps, StepsAfterEachBlockWhoeverCopies) {
   const Blocks b = GetParam();
   TempPrefix prefix;
-  const std::string input = pattern(200000);
+  const std::string input = bytesOf(200000, 2);
   writeFile(prefix.driveC() / "in.bin", input);
   win::drives().map('D', "/dev");
   for (const char* source : {"C:\\IN.BIN", "D:\\zero"}) {
@@ -69,9 +63,9 @@ class CopyBlocksShortInput : public ::testing::TestWithParam<ShortInput> {};
 TEST_P(CopyBlocksShortInput, WritesWhatWasThereThenRaises62WithoutAStep) {
   const ShortInput s = GetParam();
   TempPrefix prefix;
-  writeFile(prefix.driveC() / "in.bin", pattern(40000));
+  writeFile(prefix.driveC() / "in.bin", bytesOf(40000, 2));
   win::drives().map('P', "/proc/self");
-  const std::string there = s.source[0] == 'C' ? pattern(40000) : readFile("/proc/self/cmdline");
+  const std::string there = s.source[0] == 'C' ? bytesOf(40000, 2) : readFile("/proc/self/cmdline");
   win::ScopedFile in(s.source, win::OpenMode::BinaryRead);
   win::ScopedFile out("C:\\OUT.BIN", win::OpenMode::BinaryNew);
   std::vector<int64_t> steps;
