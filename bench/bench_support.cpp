@@ -91,6 +91,18 @@ void kernelCopyInSteps(const fs::path& from, int64_t offset, int64_t size, const
   copyRange(from, offset, size, to, step);
 }
 
+void bufferedCopyInSteps(const fs::path& from, int64_t offset, int64_t size, const fs::path& to, size_t step) {
+  const win::Descriptor in = openHost(from, O_RDONLY), out = openHost(to, kNewFile);
+  std::vector<char> buffer(step);
+  for (int64_t done = 0; done < size;) {
+    const size_t want = static_cast<size_t>(std::min<int64_t>(size - done, int64_t(step)));
+    const ssize_t got = ::pread(in.get(), buffer.data(), want, offset + done);
+    if (got <= 0) fail("cannot read", from);
+    if (::pwrite(out.get(), buffer.data(), size_t(got), done) != got) fail("cannot write", to);
+    done += got;
+  }
+}
+
 void emptyFolder(const fs::path& folder) {
   fs::remove_all(folder);
   fs::create_directories(folder);

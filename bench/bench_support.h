@@ -1,7 +1,7 @@
 #pragma once
 // What the benchmarks share: timing, the copies a program's run is measured against (a plain buffered
-// copy, the system's own copy, the kernel's copy in the run's blocks), a page cache that is fair to every
-// timed copy, and the memory used. Every failure throws std::runtime_error naming the file.
+// copy, the system's own copy, the run's blocks copied with nothing between them), a page cache that is
+// fair to every timed copy, and the memory used. Every failure throws std::runtime_error naming the file.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -24,10 +24,12 @@ void plainCopy(const std::filesystem::path& from, int64_t offset, int64_t size, 
 // A whole file into a new one as cp copies it: copy_file_range over the whole length, nothing else.
 void systemCopy(const std::filesystem::path& from, const std::filesystem::path& to);
 
-// A range of a file into a new file with copy_file_range in steps of step bytes: the kernel's share of a
-// block copy, without what a program does between the blocks.
+// A range of a file into a new file in steps of step bytes, without what a program does between the
+// blocks: inside the kernel with copy_file_range, or with pread and pwrite through one buffer.
 void kernelCopyInSteps(const std::filesystem::path& from, int64_t offset, int64_t size, const std::filesystem::path& to,
                        size_t step);
+void bufferedCopyInSteps(const std::filesystem::path& from, int64_t offset, int64_t size,
+                         const std::filesystem::path& to, size_t step);
 
 // Empties the folder (creating it) and writes back every dirty page, so that the next timed copy starts
 // with no writeback left over from the last one.

@@ -4,10 +4,10 @@
 // Builds an MVL library of MOVIES generated movies totalling MIB MiB (default 512 MiB in 8 movies) in a
 // temporary folder, then copies it five times each way, in turns: the whole library with the system's own
 // copy (copy_file_range over the whole file, as cp copies), its movies with a plain stdio copy, its movies
-// with copy_file_range in the run's blocks, and its movies with the run page's real run on an offscreen
-// window. Prints the best throughput of each, the run's ratios to the first two, what the run spends per
-// block beside the kernel's copy (a yield, a progress step) and the memory: the process's peak and how far
-// the resident size grew during the runs.
+// in the run's blocks with nothing between them (with copy_file_range, and with pread and pwrite), and its
+// movies with the run page's real run on an offscreen window. Prints the best throughput of each, the
+// run's ratios to the first two, what a yield and a progress step cost per block, and the memory: the
+// process's peak and how far the resident size grew during the runs.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -109,7 +109,7 @@ void extractionRun(const Library& library, const std::string& winLibrary, const 
 }
 
 // The ways of copying, timed in turns: each round starts with the next one, so none always follows another.
-enum Way { kSystemCopy, kPlainCopy, kKernelBlocks, kRun, kWays };
+enum Way { kSystemCopy, kPlainCopy, kKernelBlocks, kBufferedBlocks, kRun, kWays };
 
 // The blocks, and so the progress steps and yields, of a run over the library.
 int blocksOf(const Library& library) {
@@ -182,6 +182,11 @@ int main(int argc, char** argv) {
             bench::kernelCopyInSteps(library.file, m.Offset, m.Size, to, kCopyBlock);
           });
         },
+        [&] {
+          copyMovies([&](const MovieEntry& m, const fs::path& to) {
+            bench::bufferedCopyInSteps(library.file, m.Offset, m.Size, to, kCopyBlock);
+          });
+        },
         [&] { extractionRun(library, "T:\\MOVIES.MVL", "T:\\out"); },
     };
     std::array<double, kWays> best;
@@ -209,7 +214,8 @@ int main(int argc, char** argv) {
     const auto [yield, step] = perBlockCosts(blocks, library.bytes);
 
     const double system = mib(libraryBytes) / best[kSystemCopy], plain = mib(movieBytes) / best[kPlainCopy],
-                 inBlocks = mib(movieBytes) / best[kKernelBlocks], run = mib(movieBytes) / best[kRun];
+                 inBlocks = mib(movieBytes) / best[kKernelBlocks], buffered = mib(movieBytes) / best[kBufferedBlocks],
+                 run = mib(movieBytes) / best[kRun];
     std::printf("system copy:     %8.1f MiB/s (best of %d, copy_file_range over the whole file, as cp copies)\n",
                 system, kRounds);
     std::printf("plain copy:      %8.1f MiB/s (best of %d, %zu-byte buffer)\n", plain, kRounds, bench::kPlainBuffer);
@@ -218,8 +224,9 @@ int main(int argc, char** argv) {
                 100.0 * run / plain);
     std::printf("blocks alone:    %8.1f MiB/s copy_file_range in the run's %d blocks of %d bytes, nothing between\n",
                 inBlocks, blocks, kCopyBlock);
-    std::printf("                 %8.1f %% of the system copy; the run reaches %.1f %% of it\n",
-                100.0 * inBlocks / system, 100.0 * run / inBlocks);
+    std::printf("                 %8.1f MiB/s pread and pwrite in the same blocks through one buffer\n", buffered);
+    std::printf("                 %8.1f %% and %.1f %% of the system copy; the run reaches %.1f %% of the first\n",
+                100.0 * inBlocks / system, 100.0 * buffered / system, 100.0 * run / inBlocks);
     std::printf("per block:       %8.2f us a yield with no event pending, %.2f us a progress step and its yield\n",
                 1e6 * yield, 1e6 * step);
     std::printf("the page:        %8.1f ms to show, repaint and close it (a run without movies)\n", emptyRun * 1000);
