@@ -1,40 +1,46 @@
-// bench_extract [MIB [MOVIES]]: the extraction run against a plain buffered copy of the same bytes.
+// bench_extract [MIB [MOVIES]]: the extraction run against the system's own copy and a plain buffered copy
+// of the same bytes.
 //
 // Builds an MVL library of MOVIES generated movies totalling MIB MiB (default 512 MiB in 8 movies) in a
-// temporary folder, then copies its movies out five times each way, alternating: with a plain stdio copy,
-// and with the run page's real run on an offscreen window. Prints the best throughput of each, their
-// ratio, and the memory: the process's peak and how far the resident size grew during the runs.
-#include <sys/resource.h>
+// temporary folder, then copies it five times each way, in turns: the whole library with the system's own
+// copy (copy_file_range over the whole file, as cp copies), its movies with a plain stdio copy, its movies
+// in the run's blocks with nothing between them (with copy_file_range, and with pread and pwrite), and its
+// movies with the run page's real run on an offscreen window. Prints the best throughput of each, the
+// run's ratios to the first two, what a yield and a progress step cost per block, and the memory: the
+// process's peak and how far the resident size grew during the runs.
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <algorithm>
-#include <chrono>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "extract/tv_doit.h"
 #include "extract/tv_main.h"
 #include "extract/wizard_state.h"
 #include "platform/drives.h"
 #include "platform/ui/application.h"
 #include "platform/ui/form.h"
+#include "shared/block_copy.h"
 #include "shared/identity.h"
 #include "tools/samples/sample_containers.h"
 
 namespace fs = std::filesystem;
+using bench::mib;
 
 namespace {
 
 constexpr int kRounds = 5;
-constexpr size_t kPlainBuffer = 65536;
 
 struct Library {
   fs::path file;
@@ -87,28 +93,6 @@ void writeLibraryApart(const Library& library) {
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("the generator failed");
 }
 
-double seconds(const std::function<void()>& work) {
-  auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-void plainCopy(const Library& library, const fs::path& folder) {
-  std::vector<char> buffer(kPlainBuffer);
-  std::FILE* in = std::fopen(library.file.c_str(), "rb");
-  for (const MovieEntry& movie : library.movies) {
-    std::FILE* out = std::fopen((folder / movie.Name).c_str(), "wb");
-    std::fseek(in, movie.Offset, SEEK_SET);
-    for (int64_t left = movie.Size; left > 0;) {
-      size_t n = std::fread(buffer.data(), 1, static_cast<size_t>(std::min<int64_t>(left, kPlainBuffer)), in);
-      if (n == 0 || std::fwrite(buffer.data(), 1, n, out) != n) throw std::runtime_error("plain copy failed");
-      left -= static_cast<int64_t>(n);
-    }
-    std::fclose(out);
-  }
-  std::fclose(in);
-}
-
 void extractionRun(const Library& library, const std::string& winLibrary, const std::string& winTarget) {
   mode1 = kMvlLibrary;
   mode2 = kMveOutput;
@@ -124,26 +108,32 @@ void extractionRun(const Library& library, const std::string& winLibrary, const 
   if (!succeeded) throw std::runtime_error("the extraction run failed");
 }
 
-// Each timed copy starts on an empty folder with no dirty pages left over from the last one.
-void emptyFolder(const fs::path& folder) {
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  sync();
+// The ways of copying, timed in turns: each round starts with the next one, so none always follows another.
+enum Way { kSystemCopy, kPlainCopy, kKernelBlocks, kBufferedBlocks, kRun, kWays };
+
+// The blocks, and so the progress steps and yields, of a run over the library.
+int blocksOf(const Library& library) {
+  int blocks = 0;
+  for (const MovieEntry& movie : library.movies)
+    blocks += static_cast<int>((int64_t{movie.Size} + kCopyBlock - 1) / kCopyBlock);
+  return blocks;
 }
 
-// A line of /proc/self/status in KiB, such as VmRSS or VmHWM.
-long statusKiB(const std::string& key) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.starts_with(key + ":")) return std::stol(line.substr(key.size() + 1));
-  return -1;
+// What a run does per block beside the copy, on the page as the run shows it: seconds per block of a yield
+// alone, and of a progress step with its yield.
+std::array<double, 2> perBlockCosts(int blocks, int64_t bytes) {
+  TVDoIt.show();
+  TVDoIt.refresh();
+  TVDoIt.ProgressBar1.setMin(0);
+  TVDoIt.ProgressBar1.setMax(static_cast<float>(bytes));
+  const double yield = bench::secondsPerCall(blocks, kRounds, [](int) { ui::doEvents(); });
+  const double step = bench::secondsPerCall(blocks, kRounds, [](int block) {
+    TVDoIt.ProgressBar1.setValue(static_cast<float>(int64_t(block + 1) * kCopyBlock));
+    ui::doEvents();
+  });
+  ui::tearDownAllForms();
+  return {yield, step};
 }
-
-// Lets VmHWM measure from here on.
-void resetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
-
-double mib(double bytes) { return bytes / (1024.0 * 1024.0); }
 
 }  // namespace
 
@@ -160,45 +150,87 @@ int main(int argc, char** argv) {
   try {
     const Library library = planLibrary(folder / "MOVIES.MVL", totalMiB * 1024 * 1024, count);
     writeLibraryApart(library);
+    const double libraryBytes = double(fs::file_size(library.file)), movieBytes = double(library.bytes);
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    ui::applyClassicLook();  // as the program shows its pages
     win::drives().usePrefix(folder / "prefix");
     win::drives().map('T', folder);
     pfad_main = "C:\\";
     ui::setProgramTitle("TOVRIK32");
 
-    std::cout << "library: " << count << " movies, " << library.bytes << " bytes (" << mib(double(library.bytes))
+    std::cout << "library: " << count << " movies, " << library.bytes << " bytes (" << mib(movieBytes)
               << " MiB) in one MVL file\n";
-    const fs::path plainFolder = folder / "plain", runFolder = folder / "run";
-    double plainBest = 1e300, runBest = 1e300, emptyBest = 1e300;
-    // One round of the plain copy first, so that the source is in the cache for both.
-    emptyFolder(plainFolder);
-    plainCopy(library, plainFolder);
-    const long rssBefore = statusKiB("VmRSS");
+    const fs::path out = folder / "out";
+    auto copyMovies = [&](const std::function<void(const MovieEntry&, const fs::path&)>& copy) {
+      for (const MovieEntry& movie : library.movies) copy(movie, out / movie.Name);
+    };
+    auto checkRun = [&] {
+      for (const MovieEntry& movie : library.movies)
+        if (fs::file_size(out / movie.Name) != static_cast<uintmax_t>(movie.Size))
+          throw std::runtime_error("the run wrote " + movie.Name + " with the wrong size");
+    };
+    const std::array<std::function<void()>, kWays> ways = {
+        [&] { bench::systemCopy(library.file, out / "MOVIES.MVL"); },
+        [&] {
+          copyMovies(
+              [&](const MovieEntry& m, const fs::path& to) { bench::plainCopy(library.file, m.Offset, m.Size, to); });
+        },
+        [&] {
+          copyMovies([&](const MovieEntry& m, const fs::path& to) {
+            bench::kernelCopyInSteps(library.file, m.Offset, m.Size, to, kCopyBlock);
+          });
+        },
+        [&] {
+          copyMovies([&](const MovieEntry& m, const fs::path& to) {
+            bench::bufferedCopyInSteps(library.file, m.Offset, m.Size, to, kCopyBlock);
+          });
+        },
+        [&] { extractionRun(library, "T:\\MOVIES.MVL", "T:\\out"); },
+    };
+    std::array<double, kWays> best;
+    best.fill(std::numeric_limits<double>::infinity());
+    // One copy first, so that the library is in the page cache for every timed one.
+    bench::emptyFolder(out);
+    ways[kSystemCopy]();
+    const long rssBefore = bench::statusKiB("VmRSS");
     long runPeak = 0;
     for (int round = 0; round < kRounds; ++round) {
-      emptyFolder(plainFolder);
-      plainBest = std::min(plainBest, seconds([&] { plainCopy(library, plainFolder); }));
-      emptyFolder(runFolder);
-      resetPeak();
-      runBest = std::min(runBest, seconds([&] { extractionRun(library, "T:\\MOVIES.MVL", "T:\\run"); }));
-      runPeak = std::max(runPeak, statusKiB("VmHWM"));
-      emptyBest = std::min(emptyBest, seconds([&] { extractionRun(Library{}, "T:\\MOVIES.MVL", "T:\\run"); }));
+      for (int turn = 0; turn < kWays; ++turn) {
+        const int way = (round + turn) % kWays;
+        bench::emptyFolder(out);
+        if (way == kRun) bench::resetPeak();
+        best[way] = std::min(best[way], bench::seconds(ways[way]));
+        if (way == kRun) {
+          runPeak = std::max(runPeak, bench::statusKiB("VmHWM"));
+          checkRun();
+        }
+      }
     }
-    for (const MovieEntry& movie : library.movies)
-      if (fs::file_size(runFolder / movie.Name) != static_cast<uintmax_t>(movie.Size))
-        throw std::runtime_error("the run wrote " + movie.Name + " with the wrong size");
+    bench::emptyFolder(out);
+    const double emptyRun = bench::seconds([&] { extractionRun(Library{}, "T:\\MOVIES.MVL", "T:\\out"); });
+    const int blocks = blocksOf(library);
+    const auto [yield, step] = perBlockCosts(blocks, library.bytes);
 
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const double plainRate = mib(double(library.bytes)) / plainBest, runRate = mib(double(library.bytes)) / runBest;
-    std::printf("plain copy:      %8.1f MiB/s (best of %d, %zu-byte buffer)\n", plainRate, kRounds, kPlainBuffer);
-    std::printf("extraction run:  %8.1f MiB/s (best of %d)\n", runRate, kRounds);
-    std::printf("ratio:           %8.1f %% of the plain copy\n", 100.0 * runRate / plainRate);
-    std::printf("of the run:      %8.1f ms to show, repaint and close the page (a run without movies)\n",
-                emptyBest * 1000);
-    std::printf("peak memory:     %8.1f MiB (ru_maxrss)\n", usage.ru_maxrss / 1024.0);
+    const double system = mib(libraryBytes) / best[kSystemCopy], plain = mib(movieBytes) / best[kPlainCopy],
+                 inBlocks = mib(movieBytes) / best[kKernelBlocks], buffered = mib(movieBytes) / best[kBufferedBlocks],
+                 run = mib(movieBytes) / best[kRun];
+    std::printf("system copy:     %8.1f MiB/s (best of %d, copy_file_range over the whole file, as cp copies)\n",
+                system, kRounds);
+    std::printf("plain copy:      %8.1f MiB/s (best of %d, %zu-byte buffer)\n", plain, kRounds, bench::kPlainBuffer);
+    std::printf("extraction run:  %8.1f MiB/s (best of %d)\n", run, kRounds);
+    std::printf("ratios:          %8.1f %% of the system copy, %.1f %% of the plain copy\n", 100.0 * run / system,
+                100.0 * run / plain);
+    std::printf("blocks alone:    %8.1f MiB/s copy_file_range in the run's %d blocks of %d bytes, nothing between\n",
+                inBlocks, blocks, kCopyBlock);
+    std::printf("                 %8.1f MiB/s pread and pwrite in the same blocks through one buffer\n", buffered);
+    std::printf("                 %8.1f %% and %.1f %% of the system copy; the run reaches %.1f %% of the first\n",
+                100.0 * inBlocks / system, 100.0 * buffered / system, 100.0 * run / inBlocks);
+    std::printf("per block:       %8.2f us a yield with no event pending, %.2f us a progress step and its yield\n",
+                1e6 * yield, 1e6 * step);
+    std::printf("the page:        %8.1f ms to show, repaint and close it (a run without movies)\n", emptyRun * 1000);
+    std::printf("peak memory:     %8.1f MiB (ru_maxrss)\n", bench::peakMiB());
     std::printf("during the runs: %8.1f MiB resident before, %.1f MiB at the peak (+%.1f MiB)\n", rssBefore / 1024.0,
                 runPeak / 1024.0, (runPeak - rssBefore) / 1024.0);
   } catch (const std::exception& e) {

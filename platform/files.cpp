@@ -21,6 +21,9 @@ namespace fs = std::filesystem;
 namespace win {
 namespace {
 
+// Bytes per step of a copy the kernel cannot do.
+constexpr size_t kBufferedCopy = 32768;
+
 struct OpenFile {
   Descriptor file;
   OpenMode mode = OpenMode::BinaryRead;
@@ -43,6 +46,59 @@ bool reads(OpenMode m) {
          m == OpenMode::Input;
 }
 bool writes(OpenMode m) { return m != OpenMode::BinaryRead && m != OpenMode::Input; }
+
+// Reads up to n bytes at a position, fewer only where the file ends.
+size_t readAt(const OpenFile& f, char* buf, size_t n, int64_t at) {
+  size_t got = 0;
+  while (got < n) {
+    ssize_t r = ::pread(f.file.get(), buf + got, n - got, at + static_cast<int64_t>(got));
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      raise(numberFromErrno(errno) == PathFileAccessError ? DeviceIOError : numberFromErrno(errno));
+    }
+    if (r == 0) break;
+    got += static_cast<size_t>(r);
+  }
+  return got;
+}
+
+// Writes n bytes at a position; done counts the bytes written even when it fails. The error number, or 0.
+int writeAt(const OpenFile& f, const char* data, size_t n, int64_t at, size_t& done) {
+  while (done < n) {
+    ssize_t w = ::pwrite(f.file.get(), data + done, n - done, at + static_cast<int64_t>(done));
+    if (w < 0) {
+      if (errno == EINTR) continue;
+      return numberFromErrno(errno);
+    }
+    if (w == 0) return DiskFull;
+    done += static_cast<size_t>(w);
+  }
+  return 0;
+}
+
+// What the kernel copied at both positions, advancing them; 0 when it refuses or finds nothing.
+size_t kernelCopy(OpenFile& source, OpenFile& target, size_t n) {
+  off64_t from = source.pos, to = target.pos;
+  ssize_t r;
+  do r = ::copy_file_range(source.file.get(), &from, target.file.get(), &to, n, 0);
+  while (r < 0 && errno == EINTR);
+  if (r <= 0) return 0;
+  source.pos += r;
+  target.pos += r;
+  return static_cast<size_t>(r);
+}
+
+// One buffer's worth through the program; on a failed write both positions have moved by what was written.
+size_t bufferedCopy(OpenFile& source, OpenFile& target, size_t n) {
+  std::array<char, kBufferedCopy> buffer;
+  const size_t got = readAt(source, buffer.data(), std::min(n, buffer.size()), source.pos);
+  size_t done = 0;
+  const int failure = writeAt(target, buffer.data(), got, target.pos, done);
+  source.pos += static_cast<int64_t>(done);
+  target.pos += static_cast<int64_t>(done);
+  if (failure) raise(failure);
+  return got;
+}
 
 struct SplitPattern {
   std::string directory;  // as given, possibly empty or a bare "D:"
@@ -180,17 +236,8 @@ ScopedFile::~ScopedFile() { closeFile(number_); }
 size_t getBytes(int number, void* buf, size_t n) {
   OpenFile& f = fileOf(number);
   if (!reads(f.mode)) raise(BadFileMode);
-  size_t got = 0;
   auto* out = static_cast<char*>(buf);
-  while (got < n) {
-    ssize_t r = ::pread(f.file.get(), out + got, n - got, f.pos + static_cast<int64_t>(got));
-    if (r < 0) {
-      if (errno == EINTR) continue;
-      raise(numberFromErrno(errno) == PathFileAccessError ? DeviceIOError : numberFromErrno(errno));
-    }
-    if (r == 0) break;
-    got += static_cast<size_t>(r);
-  }
+  const size_t got = readAt(f, out, n, f.pos);
   if (got < n) std::memset(out + got, 0, n - got);
   f.pos += static_cast<int64_t>(n);
   return got;
@@ -206,22 +253,32 @@ int32_t getLong(int number) {
 void putBytes(int number, const void* buf, size_t n) {
   OpenFile& f = fileOf(number);
   if (!writes(f.mode)) raise(PathFileAccessError, "file is open for reading");
-  const auto* in = static_cast<const char*>(buf);
   size_t done = 0;
-  while (done < n) {
-    ssize_t w = ::pwrite(f.file.get(), in + done, n - done, f.pos + static_cast<int64_t>(done));
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      f.pos += static_cast<int64_t>(done);
-      raise(numberFromErrno(errno));
+  const int failure = writeAt(f, static_cast<const char*>(buf), n, f.pos, done);
+  f.pos += static_cast<int64_t>(done);
+  if (failure) raise(failure);
+}
+
+size_t copyBytes(int in, int out, size_t n) {
+  OpenFile& source = fileOf(in);
+  OpenFile& target = fileOf(out);
+  if (!reads(source.mode)) raise(BadFileMode);
+  if (!writes(target.mode)) raise(PathFileAccessError, "file is open for reading");
+  size_t copied = 0;
+  bool inKernel = true;
+  while (copied < n) {
+    const size_t left = n - copied;
+    size_t step = inKernel ? kernelCopy(source, target, left) : 0;
+    if (step == 0) {
+      // Refused, or nothing found to copy: a read tells the end of the input from a kernel that cannot
+      // copy this pair (some special files even look empty to it), and gives the read's error numbers.
+      inKernel = false;
+      step = bufferedCopy(source, target, left);
+      if (step < std::min(left, kBufferedCopy)) return copied + step;  // the read found the end
     }
-    if (w == 0) {
-      f.pos += static_cast<int64_t>(done);
-      raise(DiskFull);
-    }
-    done += static_cast<size_t>(w);
+    copied += step;
   }
-  f.pos += static_cast<int64_t>(n);
+  return copied;
 }
 
 void putLong(int number, int32_t value) {

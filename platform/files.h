@@ -46,6 +46,16 @@ int32_t getLong(int number);  // 32-bit little-endian; missing bytes read as 0
 void putBytes(int number, const void* buf, size_t n);
 void putLong(int number, int32_t value);
 
+// Copies up to n bytes from the input's position to the output's position and advances both by the bytes
+// copied, which are fewer than n only where the input ends: reading past the end is no error, and no byte
+// is written for one that was not there. The kernel copies where it can (no byte passes through the
+// program); where it refuses (another file system, a special file such as those of /proc or a device,
+// overlapping ranges of one file) the bytes go through a buffer, 32768 at a time, each read before it is
+// written. Errors as getBytes and putBytes raise them: 54 when the input is not open for reading, 75 when
+// the output is not open for writing, 61 when the disk is full; after a failed write both positions have
+// moved by the bytes that reached the output.
+size_t copyBytes(int in, int out, size_t n);
+
 int64_t seek(int number);                 // current position, 1-based
 void seek(int number, int64_t position);  // 1-based; error 63 below 1
 int64_t lof(int number);                  // length in bytes

@@ -1,18 +1,14 @@
 #include "shared/block_copy.h"
 
-#include <vector>
-
 #include "platform/error.h"
 #include "platform/files.h"
 
 void CopyBlocks(int in, int out, int64_t count, const std::function<void(int64_t bytes)>& afterBlock) {
   if (count <= 0) return;
-  std::vector<char> buffer(kCopyBlock);
   auto copyBlock = [&](size_t length) {
-    size_t got = win::getBytes(in, buffer.data(), length);
-    win::putBytes(out, buffer.data(), got);
-    if (got < length) win::raise(win::InputPastEndOfFile);
-    if (afterBlock) afterBlock(static_cast<int64_t>(got));
+    const size_t copied = win::copyBytes(in, out, length);
+    if (copied < length) win::raise(win::InputPastEndOfFile);
+    if (afterBlock) afterBlock(static_cast<int64_t>(copied));
   };
   const int64_t end = win::seek(in) + count;
   while (win::seek(in) + kCopyBlock < end) copyBlock(kCopyBlock);

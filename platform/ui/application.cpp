@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -29,6 +30,11 @@ int yieldCount = 0;
 bool mainLoopRunning = false;
 std::vector<detail::NestedLoop*> nestedLoops;
 
+// A copy yields every few microseconds, and asking the window system each time cost as much as a tenth
+// of a block's copy; what the program posted itself (repaints, queued calls) is handled at every yield.
+constexpr auto kInputInterval = std::chrono::milliseconds(10);
+std::chrono::steady_clock::time_point lastInputCheck;
+
 std::string& titleText() {
   static std::string title;
   return title;
@@ -37,6 +43,16 @@ std::string& titleText() {
 void markPending(int status) {
   if (!pendingEnd) pendingEnd = status;
   for (auto* loop : nestedLoops) loop->quit();
+}
+
+void handlePendingEvents() {
+  const auto now = std::chrono::steady_clock::now();
+  if (now - lastInputCheck < kInputInterval) {
+    QCoreApplication::sendPostedEvents();
+    return;
+  }
+  lastInputCheck = now;
+  QCoreApplication::processEvents();
 }
 
 bool anyFormLoaded() {
@@ -84,7 +100,7 @@ void doEvents() {
   {
     detail::ProgramFrame frame;
     if (hook) hook->yielded(++yieldCount);
-    if (!pendingEnd) QCoreApplication::processEvents();
+    if (!pendingEnd) handlePendingEvents();
   }
   detail::throwIfEndPending();
 }

@@ -1,5 +1,6 @@
 #pragma once
 // A progress bar with single-precision Min, Max and Value; the display clamps, the values are kept as set.
+// The display follows Value to within a pixel, and shows Min and Max exactly.
 #include "platform/ui/control.h"
 
 namespace ui {

@@ -66,14 +66,4 @@ void RunPageTest::expectErrorBox() {
   });
 }
 
-std::string bytesOf(size_t size, unsigned pattern) {
-  std::string bytes(size, '\0');
-  uint32_t state = pattern * 2654435761u + 1;
-  for (char& c : bytes) {
-    state = state * 1664525u + 1013904223u;
-    c = static_cast<char>(state >> 24);
-  }
-  return bytes;
-}
-
 }  // namespace testing_support

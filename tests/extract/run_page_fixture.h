@@ -34,7 +34,4 @@ class RunPageTest : public UiTest {
   std::string errorCaption, errorMessage;
 };
 
-// Bytes that differ from block to block, so that a block written twice or out of place shows.
-std::string bytesOf(size_t size, unsigned pattern);
-
 }  // namespace testing_support

@@ -299,6 +299,23 @@ TEST_F(ControlsTest, ProgressBarKeepsItsValuesAndClampsTheDisplay) {
   }
 }
 
+TEST_F(ControlsTest, ProgressBarFollowsSmallStepsToWithinAPixelAndShowsBothEndsExactly) {
+  auto* bar = static_cast<QProgressBar*>(gallery.progress.widget());
+  constexpr int kBlocks = 16384;  // a copy's steps: many to a pixel
+  gallery.progress.setMin(0);
+  gallery.progress.setMax(kBlocks * 32768.0f);
+  for (int block = 1; block <= kBlocks; ++block) {
+    gallery.progress.setValue(block * 32768.0f);
+    const double exact = 10000.0 * block / kBlocks;
+    ASSERT_LT(std::abs(bar->value() - exact), 10000.0 / bar->width() + 1) << "block " << block;
+  }
+  EXPECT_EQ(bar->value(), 10000);
+  gallery.progress.setValue(kBlocks / 2 * 32768.0f);
+  EXPECT_EQ(bar->value(), 5000);
+  gallery.progress.setValue(0);
+  EXPECT_EQ(bar->value(), 0);
+}
+
 TEST_F(ControlsTest, TabStripFiresClickWhenTheSelectionChanges) {
   for (const char* c : {"Credits", "Images", "Thanks", "Useful related tools"}) gallery.tabs.addTab(c);
   EXPECT_EQ(gallery.tabs.selectedIndex(), 1);

@@ -1,6 +1,7 @@
-// Forms: loading on use, design state after a reload, owners, modal forms in yield loops, keys, message
+// Forms: loading on use, design state after a reload, owners, yields and modal forms in yield loops, keys, message
 // boxes, and ending the program from any depth.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QRadioButton>
 #include <QTimer>
@@ -158,6 +159,27 @@ TEST_F(FormTest, TheCloseBoxRunsUnloadWhoseHandlerEndsTheProgram) {
   EXPECT_PROGRAM_ENDS(demo::page.window()->close(), 0);
   EXPECT_EQ(demo::page.unloads, 1);
   EXPECT_FALSE(demo::page.isLoaded());
+}
+
+TEST_F(FormTest, EveryYieldHandlesWhatTheProgramPosted) {
+  int handled = 0;
+  for (int i = 1; i <= 20; ++i) {
+    QMetaObject::invokeMethod(
+        qApp, [&] { ++handled; }, Qt::QueuedConnection);
+    ui::doEvents();
+    EXPECT_EQ(handled, i);
+  }
+}
+
+TEST_F(FormTest, TimersFireWhileAProgramYieldsWithoutPause) {
+  int fired = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] { ++fired; });
+  timer.start(1);
+  QElapsedTimer clock;
+  clock.start();
+  while (fired < 3 && clock.elapsed() < 10000) ui::doEvents();
+  EXPECT_GE(fired, 3);
 }
 
 TEST_F(FormTest, AModalFormWorksInsideAYieldLoop) {

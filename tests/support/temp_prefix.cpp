@@ -1,5 +1,6 @@
 #include "temp_prefix.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -42,6 +43,16 @@ void writeFile(const fs::path& path, const std::string& bytes) {
 std::string readFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string bytesOf(size_t size, unsigned pattern) {
+  std::string bytes(size, '\0');
+  uint32_t state = pattern * 2654435761u + 1;
+  for (char& c : bytes) {
+    state = state * 1664525u + 1013904223u;
+    c = static_cast<char>(state >> 24);
+  }
+  return bytes;
 }
 
 int errorNumberOf(const std::function<void()>& call) {

@@ -28,6 +28,8 @@ class TempPrefix {
 // Writes bytes to a host file, creating its folders.
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
 std::string readFile(const std::filesystem::path& path);
+// Bytes that differ from block to block, so that a block written twice or out of place shows.
+std::string bytesOf(size_t size, unsigned pattern);
 
 // The number of the platform error that the call raises, or 0 when it raises none.
 int errorNumberOf(const std::function<void()>& call);
