@@ -380,6 +380,14 @@ void kill(std::string_view pattern) {
   if (!any) raise(FileNotFound, toUtf8(pattern));
 }
 
+void removeFile(std::string_view path) {
+  fs::path host = drives().toHost(path);
+  struct stat st {};
+  if (::lstat(host.c_str(), &st) != 0) raise(FileNotFound, host.string());
+  if (S_ISDIR(st.st_mode)) raise(PathFileAccessError, host.string());
+  if (::unlink(host.c_str()) != 0) raise(PathFileAccessError, host.string());
+}
+
 void mkDir(std::string_view path) {
   fs::path host = drives().toHost(path);
   if (::mkdir(host.c_str(), 0777) != 0) {

@@ -77,8 +77,11 @@ std::vector<std::string> subdirectories(std::string_view directory);  // sorted,
 bool directoryExists(std::string_view path);
 
 void kill(std::string_view pattern);  // deletes matching normal files; error 53 when none matches
-void mkDir(std::string_view path);    // one level; error 75 when it exists, 76 when the parent is missing
-void rmDir(std::string_view path);    // error 75 when not empty, 76 when missing
+// Deletes the one entry at that exact path, hidden or not (a link itself, not what it leads to; never a
+// directory); error 53 when nothing is there.
+void removeFile(std::string_view path);
+void mkDir(std::string_view path);  // one level; error 75 when it exists, 76 when the parent is missing
+void rmDir(std::string_view path);  // error 75 when not empty, 76 when missing
 // Copies into a new file beside the target, renamed over it when complete: whatever bore the target's
 // name (a link included, which is not followed) is replaced, and a failed copy leaves it as it was.
 // Error 53 or 76 for a missing source, 76 for a missing target folder, 75 when the target cannot be made.

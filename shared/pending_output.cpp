@@ -36,6 +36,6 @@ void PendingOutput::commit() {
 
 void PendingOutput::discard() {
   win::closeFile(number_);
-  if (!done_) win::tryStep([&] { win::kill(temporary_); });
+  if (!done_) win::tryStep([&] { win::removeFile(temporary_); });
   done_ = true;
 }
