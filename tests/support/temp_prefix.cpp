@@ -55,6 +55,12 @@ std::string bytesOf(size_t size, unsigned pattern) {
   return bytes;
 }
 
+std::string crlfLines(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& line : lines) out += line + "\r\n";
+  return out;
+}
+
 int errorNumberOf(const std::function<void()>& call) {
   try {
     call();

@@ -1,0 +1,39 @@
+#pragma once
+// The installer on a test's own prefix: the program file in C:\SETUP, which is its main directory while
+// the family records none for it; the family's base directory C:\VYST when a test installs it; the
+// desktop's data and configuration folders inside the prefix. The program's globals start as in a
+// fresh process, before its start procedure has run.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/ui_driver.h"
+
+// An error box as the user saw it.
+struct ErrorSeen {
+  std::string caption, message;
+  bool operator==(const ErrorSeen&) const = default;
+};
+
+class InstallerTest : public testing_support::UiTest {
+ protected:
+  InstallerTest();
+  ~InstallerTest() override;
+
+  static constexpr const char* kVersionText = "2.0 Beta 02 (Build 08)";
+
+  std::filesystem::path setupDir() const { return prefix.driveC() / "SETUP"; }
+  std::filesystem::path baseDir() const { return prefix.driveC() / "VYST"; }
+  std::filesystem::path startMenuFolder() const;  // "Vortane Manager" in the Programs folder
+
+  // C:\VYST.CFG naming C:\VYST, and vyst.ini there holding these lines; CRLF line ends.
+  void installFamily(const std::vector<std::string>& vystIni = {"[General]",
+                                                                "Vyst3-Installer=Quarrow32 V2.0 Beta 02 (Build 08)"});
+  // The identity and mode names as the start procedure sets them, the family installed and the library
+  // started, for tests that begin at the module screen.
+  void startLibrary();
+
+  // The user closes the next error box with OK; its caption and message land in errors.
+  void expectErrorBox();
+  std::vector<ErrorSeen> errors;
+};
