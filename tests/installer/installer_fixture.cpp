@@ -1,7 +1,5 @@
 #include "installer_fixture.h"
 
-#include <cstdlib>
-
 #include "installer/installer_state.h"
 #include "installer/module_shortcut.h"
 #include "platform/system.h"
@@ -12,8 +10,6 @@ namespace fs = std::filesystem;
 using namespace testing_support;
 
 InstallerTest::InstallerTest() {
-  setenv("XDG_DATA_HOME", (prefix.root() / "xdg-data").c_str(), 1);
-  setenv("XDG_CONFIG_HOME", (prefix.root() / "xdg-config").c_str(), 1);
   fs::create_directories(setupDir());
   win::setAppPath("C:\\SETUP");
   win::setAppExeName("qrw32");
@@ -25,11 +21,6 @@ InstallerTest::InstallerTest() {
   modules = ModuleTable{};
   mode_names = {};
   module_dir = inf_dir = "";
-}
-
-InstallerTest::~InstallerTest() {
-  unsetenv("XDG_DATA_HOME");
-  unsetenv("XDG_CONFIG_HOME");
 }
 
 fs::path InstallerTest::startMenuFolder() const {

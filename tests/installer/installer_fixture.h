@@ -18,7 +18,6 @@ struct ErrorSeen {
 class InstallerTest : public testing_support::UiTest {
  protected:
   InstallerTest();
-  ~InstallerTest() override;
 
   static constexpr const char* kVersionText = "2.0 Beta 02 (Build 08)";
 
@@ -36,4 +35,7 @@ class InstallerTest : public testing_support::UiTest {
   // The user closes the next error box with OK; its caption and message land in errors.
   void expectErrorBox();
   std::vector<ErrorSeen> errors;
+
+ private:
+  testing_support::DesktopFoldersIn desktopFolders_{prefix};
 };

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -21,17 +20,10 @@ const std::string kWinFolder = "C:\\WINDOWS\\Start Menu\\Programs\\Vortane Manag
 
 class ModuleShortcut : public ::testing::Test {
  protected:
-  ModuleShortcut() {
-    setenv("XDG_DATA_HOME", (prefix.root() / "xdg-data").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (prefix.root() / "xdg-config").c_str(), 1);
-  }
-  ~ModuleShortcut() override {
-    unsetenv("XDG_DATA_HOME");
-    unsetenv("XDG_CONFIG_HOME");
-  }
   fs::path folder() const { return prefix.driveC() / "WINDOWS" / "Start Menu" / "Programs" / "Vortane Manager"; }
 
   TempPrefix prefix;
+  DesktopFoldersIn desktopFolders{prefix};
 };
 
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -23,16 +22,7 @@ const std::string kWinFolder = "C:\\WINDOWS\\Start Menu\\Programs\\Vortane Manag
 
 class SetupToolkit : public ::testing::Test {
  protected:
-  SetupToolkit() {
-    // The standard prefix depends on these; nothing of the user's is looked at.
-    setenv("XDG_DATA_HOME", (prefix.root() / "xdg-data").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (prefix.root() / "xdg-config").c_str(), 1);
-  }
-  ~SetupToolkit() override {
-    unsetenv("XDG_DATA_HOME");
-    unsetenv("XDG_CONFIG_HOME");
-    win::setSpecialFolderSource({});
-  }
+  ~SetupToolkit() override { win::setSpecialFolderSource({}); }
 
   fs::path programs() const { return prefix.driveC() / "WINDOWS" / "Start Menu" / "Programs"; }
   fs::path folder() const { return programs() / kFolder; }
@@ -43,6 +33,7 @@ class SetupToolkit : public ::testing::Test {
   }
 
   TempPrefix prefix;
+  DesktopFoldersIn desktopFolders{prefix};  // the standard prefix lies in the data folder
 };
 
 }  // namespace

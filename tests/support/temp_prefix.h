@@ -26,6 +26,16 @@ class TempPrefix {
   std::filesystem::path root_;
 };
 
+// Points the desktop's data and configuration folders (XDG_DATA_HOME, XDG_CONFIG_HOME) into a prefix for
+// as long as it lives, so nothing of the user's desktop is read or written.
+class DesktopFoldersIn {
+ public:
+  explicit DesktopFoldersIn(const TempPrefix& prefix);
+  ~DesktopFoldersIn();
+  DesktopFoldersIn(const DesktopFoldersIn&) = delete;
+  DesktopFoldersIn& operator=(const DesktopFoldersIn&) = delete;
+};
+
 // Writes bytes to a host file, creating its folders.
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
 std::string readFile(const std::filesystem::path& path);
