@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/system.h"
 #include "support/desktop_entry_reader.h"
+#include "support/planted_link.h"
 #include "support/temp_prefix.h"
 
 using namespace testing_support;
@@ -120,20 +121,26 @@ TEST_F(SetupToolkit, AnUnmappedTargetOrAMissingFolderWritesNothing) {
   EXPECT_TRUE(fs::is_empty(folder()));
 }
 
-TEST_F(SetupToolkit, ShortcutReplacesOneOfTheSameNameInAnyCaseAndNeverWritesThroughALink) {
+TEST_F(SetupToolkit, ShortcutReplacesOneOfTheSameNameInAnyCase) {
   ASSERT_NE(win::fCreateShellFolder(kFolder), 0);
   writeFile(folder() / "TOOL.DESKTOP", "old");
   ASSERT_NE(win::fCreateShellLink(kFolder, "Tool", "C:\\T\\tool.exe", ""), 0);
   EXPECT_EQ(filesIn(folder()), std::vector<std::string>{"TOOL.DESKTOP"});
   EXPECT_EQ(readDesktopEntry(folder() / "TOOL.DESKTOP").keys["Name"], "Tool");
-
-  writeFile(prefix.root() / "elsewhere.txt", "keep");
-  fs::create_symlink(prefix.root() / "elsewhere.txt", folder() / "Other.desktop");
-  ASSERT_NE(win::fCreateShellLink(kFolder, "Other", "C:\\T\\other.exe", ""), 0);
-  EXPECT_EQ(readFile(prefix.root() / "elsewhere.txt"), "keep");
-  EXPECT_FALSE(fs::is_symlink(folder() / "Other.desktop"));
-  EXPECT_EQ(readDesktopEntry(folder() / "Other.desktop").keys["Name"], "Other");
 }
+
+class ShortcutBesideALink : public SetupToolkit, public ::testing::WithParamInterface<LinkTarget> {};
+
+TEST_P(ShortcutBesideALink, IsNeverWrittenThroughALinkPlantedAtItsName) {
+  ASSERT_NE(win::fCreateShellFolder(kFolder), 0);
+  PlantedLink link(folder() / "Tool.desktop", prefix.root() / "outside", GetParam());
+  ASSERT_NE(win::fCreateShellLink(kFolder, "Tool", "C:\\T\\tool.exe", ""), 0);
+  EXPECT_TRUE(link.outsideUnchanged());
+  ASSERT_TRUE(isPlainFile(folder() / "Tool.desktop"));
+  EXPECT_EQ(readDesktopEntry(folder() / "Tool.desktop").keys["Name"], "Tool");
+}
+INSTANTIATE_TEST_SUITE_P(Targets, ShortcutBesideALink, ::testing::Values(LinkTarget::Nowhere, LinkTarget::OutsideFile),
+                         linkTargetName);
 
 TEST_F(SetupToolkit, FolderIsMadeWithTheProgramsFolderAndAgainWithoutHarm) {
   fs::remove_all(prefix.driveC() / "WINDOWS" / "Start Menu");
