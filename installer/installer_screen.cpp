@@ -1,6 +1,6 @@
 #include "installer/installer_screen.h"
 
-#include "shared/vyst32.h"
+#include "shared/identity.h"
 
 void InstallerScreen::design() {
   setCaption(kInstallerCaption);
