@@ -1,12 +1,46 @@
 #include "installer/qwscreen2.h"
 
+#include <vector>
+
+#include "installer/module_description.h"
+#include "platform/files.h"
 #include "platform/ui/application.h"
 #include "shared/error_report.h"
+#include "shared/identity.h"
+#include "shared/routines.h"
+#include "shared/settings.h"
 #include "shared/window_helpers.h"
 
 QWScreen2Form QWScreen2;
 
-QWScreen2Form::QWScreen2Form() : InstallerScreen("QWScreen2") { ButtonCancel.onClick = QWScreen2_ButtonCancel_Click; }
+namespace {
+
+// List line i belongs to slot i + 1; 0 while no line is selected.
+int selectedSlot() { return QWScreen2.List1.listIndex() + 1; }
+
+void rewriteSelectedLine(const ModuleInfo& module) {
+  QWScreen2.List1.setList(QWScreen2.List1.listIndex(), ModuleListText(module));
+}
+
+void showVersions(const ModuleInfo& module) {
+  QWScreen2.LabelVersion[2].setCaption(module.NewVersion.Text);
+  QWScreen2.LabelVersion[1].setVisible(true);
+  QWScreen2.LabelVersion[2].setVisible(true);
+  QWScreen2.LabelVersion[4].setCaption(module.InstalledVersion.Text);
+  bool installedShown = IsValue(module.InstalledVersion.Text);
+  QWScreen2.LabelVersion[3].setVisible(installedShown);
+  QWScreen2.LabelVersion[4].setVisible(installedShown);
+}
+
+}  // namespace
+
+QWScreen2Form::QWScreen2Form() : InstallerScreen("QWScreen2") {
+  List1.onClick = QWScreen2_List1_Click;
+  ComboMode.onClick = QWScreen2_ComboMode_Click;
+  TextDir.onChange = QWScreen2_TextDir_Change;
+  ButtonNext.onClick = QWScreen2_ButtonNext_Click;
+  ButtonCancel.onClick = QWScreen2_ButtonCancel_Click;
+}
 
 void QWScreen2Form::design() {
   InstallerScreen::design();
@@ -69,9 +103,75 @@ void QWScreen2_Form_Load() {
   SetFormFont(QWScreen2);
   QWScreen2.ShowProgVersion();
   QWScreen2.LabelProcess.forEach([](ui::Label& step) { step.setVisible(false); });
+  QWScreen2.InitList();
   if (QWScreen2.List1.listCount() == 0)
     FatalError("", "No modules", "No *.QRM modules found in current directory, nothing to install! Exiting program...");
 }
+
+std::string ModuleListText(const ModuleInfo& module) {
+  return mode_names.at(static_cast<size_t>(module.Mode)) + " " + module.Long + " in " + module.Directory;
+}
+
+void QWScreen2Form::InitList() {
+  std::vector<std::string> paths;
+  for (const std::string& name : win::dirSearch(pfad_main + "*.qrm")) {
+    if (!IsValue(name) || paths.size() == ModuleTable::kCapacity) break;
+    paths.push_back(pfad_main + name);
+  }
+  int slot = 1;
+  for (const std::string& path : paths) {
+    if (!LoadModule(path, modules[slot])) continue;
+    List1.addItem(ModuleListText(modules[slot]));
+    ++slot;
+  }
+}
+
+void QWScreen2_List1_Click() {
+  // After the run the list holds the errors, and Next stays disabled.
+  if (!QWScreen2.ButtonNext.enabled()) return;
+  int slot = selectedSlot();
+  if (slot == 0) return;
+  ModuleInfo& m = modules[slot];
+  QWScreen2.LabelLong.setCaption(m.Desc);
+  QWScreen2.TextDir.setText(m.Directory);
+  QWScreen2.TextDir.setEnabled(!m.DirFixed);
+  QWScreen2.TextDesc.setText(m.Desc);
+  QWScreen2.ComboMode.clear();
+  for (int code = kSkip; code < kModeCount; ++code)
+    if (m.Allowed[static_cast<size_t>(code)]) QWScreen2.ComboMode.addItem(mode_names[static_cast<size_t>(code)]);
+  QWScreen2.ComboMode.setText(mode_names.at(static_cast<size_t>(m.Mode)));
+  // The reload extracts this module's description for its long text, and resets its choices.
+  bool reloaded = LoadModule(m.File, m);
+  m.Directory = QWScreen2.TextDir.text();
+  QWScreen2_ComboMode_Click();
+  showVersions(m);
+  // Without a reload the description left in inf_dir is not this module's.
+  if (reloaded) QWScreen2.TextDesc.setText(GetIniSectionText(inf_dir, kModuleDescriptionFile, "SplashScreen"));
+  QWScreen2.ComboMode.setVisible(true);
+  QWScreen2.LabelMode.setVisible(true);
+  QWScreen2.TextDir.setVisible(true);
+  QWScreen2.LabelDir.setVisible(true);
+}
+
+void QWScreen2_ComboMode_Click() {
+  int slot = selectedSlot();
+  if (slot == 0) return;
+  ModuleInfo& m = modules[slot];
+  std::string chosen = QWScreen2.ComboMode.text();
+  for (int16_t code = kSkip; code < kModeCount; ++code)
+    if (mode_names[static_cast<size_t>(code)] == chosen) m.Mode = code;
+  rewriteSelectedLine(m);
+}
+
+void QWScreen2_TextDir_Change() {
+  int slot = selectedSlot();
+  if (slot == 0) return;
+  ModuleInfo& m = modules[slot];
+  m.Directory = QWScreen2.TextDir.text();
+  rewriteSelectedLine(m);
+}
+
+void QWScreen2_ButtonNext_Click() {}
 
 void QWScreen2_ButtonCancel_Click() { QWScreen2.CloseScreen(); }
 

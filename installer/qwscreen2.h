@@ -2,7 +2,10 @@
 // The module screen, the installer's main window: one line per module archive of pfad_main with its mode
 // and directory, and the details of the selected module, whose mode and directory the user chooses. List
 // line i belongs to slot i + 1 of modules. Its unload ends the program.
+#include <string>
+
 #include "installer/installer_screen.h"
+#include "installer/installer_state.h"
 #include "platform/ui/basic_controls.h"
 #include "platform/ui/control.h"
 #include "platform/ui/list_boxes.h"
@@ -10,7 +13,14 @@
 
 // Ends the program through the fatal error box when no module could be loaded.
 void QWScreen2_Form_Load();
+// Shows the selected module's details and reloads it, keeping the mode and directory the user gave it.
+void QWScreen2_List1_Click();
+// The chosen mode and the typed directory go into the selected module and its list line. Nothing happens
+// while no line is selected, as with a click.
+void QWScreen2_ComboMode_Click();
+void QWScreen2_TextDir_Change();
 void QWScreen2_ButtonCancel_Click();
+void QWScreen2_ButtonNext_Click();  // the install run
 
 // The labels come first: they lie beneath the list and the text boxes, which some of them overlap.
 class QWScreen2Form : public InstallerScreen {
@@ -30,6 +40,9 @@ class QWScreen2Form : public InstallerScreen {
   ui::TextBox TextDesc{this, "TextDesc"};     // the selected module's long description
   ui::TextBox TextDir{this, "TextDir"};       // the selected module's directory
 
+  // Loads the module archives of pfad_main, at most 32 in the platform's order, into the slots from 1
+  // on, one list line each; an archive that does not load takes no slot.
+  void InitList();
   void CloseScreen();  // as Cancel
 
  protected:
@@ -38,3 +51,6 @@ class QWScreen2Form : public InstallerScreen {
   void onUnload() override;
 };
 extern QWScreen2Form QWScreen2;
+
+// A module's list line: the name of its mode, " ", Long, " in ", Directory.
+std::string ModuleListText(const ModuleInfo& module);

@@ -1,7 +1,6 @@
 #include "installer_fixture.h"
 
 #include "installer/installer_state.h"
-#include "installer/module_shortcut.h"
 #include "platform/system.h"
 #include "shared/error_box.h"
 #include "shared/vyst32.h"
@@ -23,10 +22,6 @@ InstallerTest::InstallerTest() {
   module_dir = inf_dir = "";
 }
 
-fs::path InstallerTest::startMenuFolder() const {
-  return prefix.driveC() / "WINDOWS" / "Start Menu" / "Programs" / kShortcutFolder;
-}
-
 void InstallerTest::installFamily(const std::vector<std::string>& vystIni) {
   writeFile(prefix.driveC() / "VYST.CFG", crlfLines({"[Directories]", "Vyst3=C:\\VYST"}));
   writeFile(baseDir() / "vyst.ini", crlfLines(vystIni));
@@ -42,6 +37,25 @@ void InstallerTest::startLibrary() {
   mode_names = {"Skip", "Install", "Uninstall", "Repair", "Update"};
   vyst_init();
   inf_dir = pfad_temp;
+}
+
+std::string InstallerTest::putModule(const std::string& fileName, const ModuleContents& contents) const {
+  std::vector<samples::IniSection> sections = {
+      {"Module",
+       {"Name=" + contents.name, "Long=" + contents.longName, "Desc=" + contents.desc, "VersionMajor=" + contents.major,
+        "VersionStatus=" + contents.status, "VersionMinor=" + contents.minor, "VersionBuild=" + contents.build,
+        std::string("UpdateOnly=") + (contents.updateOnly ? "1" : "0")}},
+      {"Installation", {"DefaultDirectory=" + contents.defaultDirectory, "EXEfile=" + contents.exeFile}},
+      {"SplashScreen", contents.splashScreen}};
+  sections.insert(sections.end(), contents.lists.begin(), contents.lists.end());
+  std::vector<samples::HogFile> entries = {{"quarrow.inf", samples::iniText(sections)}};
+  entries.insert(entries.end(), contents.files.begin(), contents.files.end());
+  return putSetupFile(fileName, samples::hogArchive(entries));
+}
+
+std::string InstallerTest::putSetupFile(const std::string& fileName, const std::string& bytes) const {
+  writeFile(setupDir() / fileName, bytes);
+  return "C:\\SETUP\\" + fileName;
 }
 
 void InstallerTest::expectErrorBox() {

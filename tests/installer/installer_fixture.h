@@ -8,6 +8,24 @@
 #include <vector>
 
 #include "support/ui_driver.h"
+#include "tools/samples/sample_modules.h"
+
+// What a module archive's quarrow.inf says, and the other entries of the archive.
+struct ModuleContents {
+  std::string name;  // [Module] Name, Long, Desc
+  std::string longName;
+  std::string desc;
+  std::string major = "1";  // [Module] VersionMajor, VersionStatus, VersionMinor, VersionBuild
+  std::string status = "Final";
+  std::string minor;
+  std::string build;
+  bool updateOnly = false;       // [Module] UpdateOnly=1
+  std::string defaultDirectory;  // [Installation] DefaultDirectory, EXEfile
+  std::string exeFile;
+  std::vector<std::string> splashScreen;   // [SplashScreen] lines
+  std::vector<samples::IniSection> lists;  // further sections: [Files], [MkDirs], [RmFiles]
+  std::vector<samples::HogFile> files;     // further entries of the archive
+};
 
 // An error box as the user saw it.
 struct ErrorSeen {
@@ -23,7 +41,6 @@ class InstallerTest : public testing_support::UiTest {
 
   std::filesystem::path setupDir() const { return prefix.driveC() / "SETUP"; }
   std::filesystem::path baseDir() const { return prefix.driveC() / "VYST"; }
-  std::filesystem::path startMenuFolder() const;  // "Vortane Manager" in the Programs folder
 
   // C:\VYST.CFG naming C:\VYST, and vyst.ini there holding these lines; CRLF line ends.
   void installFamily(const std::vector<std::string>& vystIni = {"[General]",
@@ -31,6 +48,11 @@ class InstallerTest : public testing_support::UiTest {
   // The identity and mode names as the start procedure sets them, the family installed and the library
   // started, for tests that begin at the module screen.
   void startLibrary();
+
+  // Writes the module archive into C:\SETUP (the program's main directory) and gives its Windows path.
+  std::string putModule(const std::string& fileName, const ModuleContents& contents) const;
+  // Writes bytes into C:\SETUP under that name and gives its Windows path.
+  std::string putSetupFile(const std::string& fileName, const std::string& bytes) const;
 
   // The user closes the next error box with OK; its caption and message land in errors.
   void expectErrorBox();

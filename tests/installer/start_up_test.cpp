@@ -11,9 +11,11 @@
 #include "installer/installer_state.h"
 #include "installer/qw_main.h"
 #include "installer/qwscreen1.h"
+#include "installer/qwscreen2.h"
 #include "installer_fixture.h"
 #include "platform/drives.h"
 #include "shared/vyst32.h"
+#include "support/planted_link.h"
 
 using namespace testing_support;
 namespace fs = std::filesystem;
@@ -226,3 +228,52 @@ TEST_F(StartUp, WithoutTahomaTheScreenEndsTheProgramWithTheFontBox) {
   EXPECT_EQ(user.modalForms(), std::vector<std::string>{"VystEMsg"});
   EXPECT_FALSE(fs::exists(prefix.driveC() / "VMTOOLS"));
 }
+
+TEST_F(StartUp, WithAModuleBesideTheProgramTheModuleScreenShowsModelessWithoutOwner) {
+  installFamily();
+  ModuleContents tools;
+  tools.name = "TOOLS";
+  tools.longName = "Vortane Tools";
+  tools.defaultDirectory = "C:\\VMTOOLS\\TOOLS";
+  putModule("TOOLS.QRM", tools);
+  Main();
+  EXPECT_FALSE(ui::programState().ended);
+  EXPECT_TRUE(user.modalForms().empty());
+  EXPECT_TRUE(QWScreen2.isVisible());
+  EXPECT_EQ(QWScreen2.owner(), nullptr);
+  EXPECT_EQ(QWScreen2.List1.list(0), "Install Vortane Tools in C:\\VMTOOLS\\TOOLS");
+}
+
+TEST_F(StartUp, TheNewBaseDirectoryDecidesTheDriveTheModulesAreProposedOn) {
+  prefix.mapDrive('D', "disk_d");
+  ModuleContents tools;
+  tools.name = "TOOLS";
+  tools.longName = "Vortane Tools";
+  tools.defaultDirectory = "C:\\VMTOOLS\\TOOLS";
+  putModule("TOOLS.QRM", tools);
+  onBaseDirectoryScreen([this] { typeAndPressNext("D:\\VYST"); });
+  Main();
+  EXPECT_FALSE(ui::programState().ended);
+  EXPECT_EQ(QWScreen2.List1.list(0), "Install Vortane Tools in D:\\VMTOOLS\\TOOLS");
+  EXPECT_EQ(inf_dir, "D:\\VYST\\_Temp\\");
+}
+
+class StartUpBesideALink : public StartUp, public ::testing::WithParamInterface<LinkTarget> {};
+
+TEST_P(StartUpBesideALink, TheBaseDirectoryScreenWritesNothingThroughALink) {
+  PlantedLink cfgLink(prefix.driveC() / "VYST.CFG", prefix.root() / "outside", GetParam());
+  PlantedLink iniLink(prefix.driveC() / "NEW" / "vyst.ini", prefix.root() / "outside", GetParam());
+  PlantedLink probeLink(prefix.driveC() / "NEW" / "test.ini", prefix.root() / "outside", GetParam());
+  onBaseDirectoryScreen([this] { typeAndPressNext("C:\\NEW"); });
+  runMainToNoModules();
+  EXPECT_TRUE(cfgLink.outsideUnchanged());
+  EXPECT_TRUE(iniLink.outsideUnchanged());
+  EXPECT_TRUE(probeLink.outsideUnchanged());
+  EXPECT_TRUE(probeLink.linkLeftAlone());
+  ASSERT_TRUE(isPlainFile(prefix.driveC() / "VYST.CFG"));
+  EXPECT_EQ(readFile(prefix.driveC() / "VYST.CFG"), crlfLines({"[Directories]", "Vyst3=C:\\NEW"}));
+  ASSERT_TRUE(isPlainFile(prefix.driveC() / "NEW" / "vyst.ini"));
+  EXPECT_EQ(readFile(prefix.driveC() / "NEW" / "vyst.ini"), crlfLines({"[General]", kGeneral}));
+}
+INSTANTIATE_TEST_SUITE_P(Targets, StartUpBesideALink, ::testing::Values(LinkTarget::Nowhere, LinkTarget::OutsideFile),
+                         linkTargetName);
