@@ -102,6 +102,10 @@ std::optional<std::string> windowsNameOf(const fs::path& hostName) {
 
 fs::path Drives::defaultPrefix() {
   if (const char* p = std::getenv("VORTANE_PREFIX"); p && *p) return fs::path(p);
+  return standardPrefix();
+}
+
+fs::path Drives::standardPrefix() {
   fs::path data;
   if (const char* x = std::getenv("XDG_DATA_HOME"); x && *x)
     data = x;

@@ -20,8 +20,11 @@ struct PrefixOptions {
 
 class Drives {
  public:
-  // $VORTANE_PREFIX, else $XDG_DATA_HOME/vortane/prefix (XDG_DATA_HOME defaulting to ~/.local/share).
+  // $VORTANE_PREFIX, else standardPrefix().
   static std::filesystem::path defaultPrefix();
+  // $XDG_DATA_HOME/vortane/prefix (XDG_DATA_HOME defaulting to ~/.local/share): the prefix of a program
+  // started without VORTANE_PREFIX, as from a desktop menu.
+  static std::filesystem::path standardPrefix();
 
   // Switches to a prefix, creating its folders and drive map when they are missing. Resets the
   // current drive to C: and every drive's current directory to its root.

@@ -13,12 +13,6 @@
 namespace fs = std::filesystem;
 using namespace testing_support;
 
-std::string crlfLines(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const std::string& line : lines) out += line + "\r\n";
-  return out;
-}
-
 WizardTest::WizardTest() : cd(prefix.mapDrive('D', "cd")) {
   writeFile(prefix.driveC() / "VYST.CFG", crlfLines({"[Directories]", "Vyst3=C:\\VYST"}));
   writeFile(prefix.driveC() / "VYST" / "vyst.ini",

@@ -37,5 +37,3 @@ class WizardTest : public testing_support::UiTest {
 
   std::filesystem::path cd;
 };
-
-std::string crlfLines(const std::vector<std::string>& lines);

@@ -34,6 +34,16 @@ fs::path TempPrefix::mapDrive(char letter, const std::string& folderName) {
   return folder;
 }
 
+DesktopFoldersIn::DesktopFoldersIn(const TempPrefix& prefix) {
+  setenv("XDG_DATA_HOME", (prefix.root() / "xdg-data").c_str(), 1);
+  setenv("XDG_CONFIG_HOME", (prefix.root() / "xdg-config").c_str(), 1);
+}
+
+DesktopFoldersIn::~DesktopFoldersIn() {
+  unsetenv("XDG_DATA_HOME");
+  unsetenv("XDG_CONFIG_HOME");
+}
+
 void writeFile(const fs::path& path, const std::string& bytes) {
   fs::create_directories(path.parent_path());
   std::ofstream out(path, std::ios::binary);
@@ -53,6 +63,12 @@ std::string bytesOf(size_t size, unsigned pattern) {
     c = static_cast<char>(state >> 24);
   }
   return bytes;
+}
+
+std::string crlfLines(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& line : lines) out += line + "\r\n";
+  return out;
 }
 
 int errorNumberOf(const std::function<void()>& call) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/drives.h"
 
@@ -25,11 +26,23 @@ class TempPrefix {
   std::filesystem::path root_;
 };
 
+// Points the desktop's data and configuration folders (XDG_DATA_HOME, XDG_CONFIG_HOME) into a prefix for
+// as long as it lives, so nothing of the user's desktop is read or written.
+class DesktopFoldersIn {
+ public:
+  explicit DesktopFoldersIn(const TempPrefix& prefix);
+  ~DesktopFoldersIn();
+  DesktopFoldersIn(const DesktopFoldersIn&) = delete;
+  DesktopFoldersIn& operator=(const DesktopFoldersIn&) = delete;
+};
+
 // Writes bytes to a host file, creating its folders.
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
 std::string readFile(const std::filesystem::path& path);
 // Bytes that differ from block to block, so that a block written twice or out of place shows.
 std::string bytesOf(size_t size, unsigned pattern);
+// The lines of a settings file as the programs write them, each ending in CR LF.
+std::string crlfLines(const std::vector<std::string>& lines);
 
 // The number of the platform error that the call raises, or 0 when it raises none.
 int errorNumberOf(const std::function<void()>& call);

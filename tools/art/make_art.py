@@ -268,8 +268,8 @@ def badge():
     small.convert("P", palette=Image.ADAPTIVE, colors=128).save(out("extract", "data", "Tovrik32.gif"))
 
 
-def wizard_picture():
-    w, h = 146 * S, 296 * S
+def side_picture_background(w, h):
+    """The navy background of the programs' side pictures: blue glow above, amber below, a grid of dots."""
     img = vgradient(w, h, (0, 40, 110), (0, 6, 30))
     radial_glow(img, w * 0.5, h * 0.18, w * 0.7, (60, 110, 220), 0.6)
     radial_glow(img, w * 0.5, h * 0.86, w * 0.7, (170, 100, 20), 0.45)
@@ -278,6 +278,56 @@ def wizard_picture():
     for y in range(0, h, S_(8)):
         for x in range(0, w, S_(8)):
             d.ellipse([x, y, x + S * 0.9, y + S * 0.9], fill=(40, 80, 160))
+    return img
+
+
+def folder_box(w, h):
+    """Left, top, right and bottom of the folder at the bottom of a side picture."""
+    return w * 0.10, h * 0.74, w * 0.90, h * 0.95
+
+
+def draw_folder_back(d, w, h):
+    fx0, fy0, fx1, fy1 = folder_box(w, h)
+    back = [(fx0, fy0 + S_(6)), (fx0 + S_(30), fy0 + S_(6)), (fx0 + S_(36), fy0), (fx1, fy0), (fx1, fy1), (fx0, fy1)]
+    d.polygon(back, fill=(196, 150, 52), outline=(80, 54, 10))
+
+
+def draw_folder_front(img, w, h):
+    """The front flap with its shadow, over whatever goes into the folder; returns a fresh drawing context."""
+    fx0, fy0, fx1, fy1 = folder_box(w, h)
+    front = [(fx0 - S_(4), fy0 + S_(20)), (fx1 + S_(4), fy0 + S_(16)), (fx1, fy1), (fx0, fy1)]
+    sh = Image.new("L", (w, h), 0)
+    ImageDraw.Draw(sh).polygon([(x, y - S_(3)) for x, y in front], fill=120)
+    img.paste((0, 0, 0), (0, 0), sh.filter(ImageFilter.GaussianBlur(S_(2))))
+    d = ImageDraw.Draw(img)
+    d.polygon(front, fill=(248, 204, 96), outline=(90, 60, 10))
+    d.line([(fx0 + S_(2), fy0 + S_(24)), (fx1 - S_(2), fy0 + S_(20))], fill=(255, 236, 170), width=S_(2))
+    return d
+
+
+def draw_down_arrow(d, w, h):
+    """A green arrow into the folder, at the right."""
+    ax, ay = w * 0.82, h * 0.60
+    arrow = [(ax - S_(6), ay - S_(22)), (ax + S_(6), ay - S_(22)), (ax + S_(6), ay - S_(4)), (ax + S_(13), ay - S_(4)),
+             (ax, ay + S_(12)), (ax - S_(13), ay - S_(4)), (ax - S_(6), ay - S_(4))]
+    d.polygon([(x + S_(2), y + S_(2)) for x, y in arrow], fill=(0, 20, 0))
+    d.polygon(arrow, fill=(40, 200, 60), outline=(0, 90, 20))
+
+
+def bevel_frame(img):
+    """Shrinks the picture to 146 x 296 and gives it the bevel frame that installers of the time had."""
+    img = down(img, (146, 296))
+    d = ImageDraw.Draw(img)
+    d.line([(0, 0), (145, 0)], fill=(128, 128, 128))
+    d.line([(0, 0), (0, 295)], fill=(128, 128, 128))
+    d.line([(145, 0), (145, 295)], fill=(255, 255, 255))
+    d.line([(0, 295), (145, 295)], fill=(255, 255, 255))
+    return img
+
+
+def wizard_picture():
+    w, h = 146 * S, 296 * S
+    img = side_picture_background(w, h)
     # the reel at the top
     cx, cy, r = w * 0.52, h * 0.17, w * 0.33
     sh = Image.new("L", (w, h), 0)
@@ -287,10 +337,7 @@ def wizard_picture():
     draw_reel(d, cx, cy, r, (170, 176, 190), (120, 128, 146), (10, 30, 80), (220, 224, 232),
               outline=(235, 238, 245), holes=5, rot=-0.4)
     # the folder at the bottom: back part, then the film dips in, then the front flap
-    fx0, fx1 = w * 0.10, w * 0.90
-    fy0, fy1 = h * 0.74, h * 0.95
-    back = [(fx0, fy0 + S_(6)), (fx0 + S_(30), fy0 + S_(6)), (fx0 + S_(36), fy0), (fx1, fy0), (fx1, fy1), (fx0, fy1)]
-    d.polygon(back, fill=(196, 150, 52), outline=(80, 54, 10))
+    draw_folder_back(d, w, h)
     d = ImageDraw.Draw(img)
     # film strip unwinding down in an S curve into the folder
     def f(t):
@@ -301,27 +348,64 @@ def wizard_picture():
     draw_strip(d, pts, S_(26), (20, 16, 14), [AMBER, (240, 150, 40), AMBER_LIGHT, (120, 160, 240)],
                (210, 210, 200), (70, 60, 40), S_(27), S_(7))
     # front flap drawn over the end of the strip
-    front = [(fx0 - S_(4), fy0 + S_(20)), (fx1 + S_(4), fy0 + S_(16)), (fx1, fy1), (fx0, fy1)]
+    d = draw_folder_front(img, w, h)
+    draw_down_arrow(d, w, h)
+    bevel_frame(img).save(out("extract", "data", "wizard.png"))
+
+
+def draw_cube(d, cx, cy, size, col):
+    """A module as a small cube seen from above: lit top, shaded left and right faces."""
+    def shade(c, k):
+        return tuple(max(0, min(255, int(v * k))) for v in c)
+    a, b, edge = size * 0.5, size * 0.29, size * 0.58
+    left, right, near, far = (cx - a, cy - b), (cx + a, cy - b), (cx, cy), (cx, cy - 2 * b)
+    d.polygon([far, right, near, left], fill=shade(col, 1.25), outline=(20, 16, 14))
+    d.polygon([left, near, (cx, cy + edge), (cx - a, cy - b + edge)], fill=shade(col, 0.95), outline=(20, 16, 14))
+    d.polygon([near, right, (cx + a, cy - b + edge), (cx, cy + edge)], fill=shade(col, 0.65), outline=(20, 16, 14))
+
+
+def installer_picture():
+    w, h = 146 * S, 296 * S
+    img = side_picture_background(w, h)
+    d = ImageDraw.Draw(img)
+    # the package at the top: an open cardboard box with its flaps up
+    bx0, bx1, by0, by1 = w * 0.22, w * 0.80, h * 0.12, h * 0.27
+    depth = S_(12)
     sh = Image.new("L", (w, h), 0)
-    ImageDraw.Draw(sh).polygon([(x, y - S_(3)) for x, y in front], fill=120)
-    img.paste((0, 0, 0), (0, 0), sh.filter(ImageFilter.GaussianBlur(S_(2))))
+    ImageDraw.Draw(sh).rectangle([bx0 + S_(4), by0 + S_(5), bx1 + S_(4), by1 + S_(5)], fill=150)
+    img.paste((0, 0, 0), (0, 0), sh.filter(ImageFilter.GaussianBlur(S_(3))))
     d = ImageDraw.Draw(img)
-    d.polygon(front, fill=(248, 204, 96), outline=(90, 60, 10))
-    d.line([(fx0 + S_(2), fy0 + S_(24)), (fx1 - S_(2), fy0 + S_(20))], fill=(255, 236, 170), width=S_(2))
-    # a green arrow into the folder
-    ax, ay = w * 0.82, h * 0.60
-    arrow = [(ax - S_(6), ay - S_(22)), (ax + S_(6), ay - S_(22)), (ax + S_(6), ay - S_(4)), (ax + S_(13), ay - S_(4)),
-             (ax, ay + S_(12)), (ax - S_(13), ay - S_(4)), (ax - S_(6), ay - S_(4))]
-    d.polygon([(x + S_(2), y + S_(2)) for x, y in arrow], fill=(0, 20, 0))
-    d.polygon(arrow, fill=(40, 200, 60), outline=(0, 90, 20))
-    # bevel frame, as installers of the time had
-    img = down(img, (146, 296))
-    d = ImageDraw.Draw(img)
-    d.line([(0, 0), (145, 0)], fill=(128, 128, 128))
-    d.line([(0, 0), (0, 295)], fill=(128, 128, 128))
-    d.line([(145, 0), (145, 295)], fill=(255, 255, 255))
-    d.line([(0, 295), (145, 295)], fill=(255, 255, 255))
-    img.save(out("extract", "data", "wizard.png"))
+    card, card_dark, card_light = (200, 150, 88), (140, 98, 50), (226, 184, 120)
+    d.polygon([(bx0 - S_(14), by0 - S_(20)), (bx0 + depth, by0 - depth), (bx0, by0)], fill=card_light,
+              outline=(80, 54, 20))
+    d.polygon([(bx1 + S_(16), by0 - S_(22)), (bx1 + depth, by0 - depth), (bx1, by0)], fill=card_light,
+              outline=(80, 54, 20))
+    d.polygon([(bx0, by0), (bx0 + depth, by0 - depth), (bx1 + depth, by0 - depth), (bx1, by0)], fill=(60, 36, 14))
+    d.polygon([(bx1, by0), (bx1 + depth, by0 - depth), (bx1 + depth, by1 - depth), (bx1, by1)], fill=card_dark,
+              outline=(80, 54, 20))
+    d.rectangle([bx0, by0, bx1, by1], fill=card, outline=(80, 54, 20))
+    d.rectangle([bx0 + (bx1 - bx0) * 0.38, by0, bx0 + (bx1 - bx0) * 0.62, by1], fill=(170, 130, 74))
+    d.rectangle([bx0 + S_(8), by1 - S_(16), bx0 + S_(34), by1 - S_(6)], fill=(240, 236, 220), outline=(90, 70, 40))
+    d.line([(bx0 + S_(11), by1 - S_(12)), (bx0 + S_(30), by1 - S_(12))], fill=(14, 24, 74), width=S)
+    # the folder at the bottom, and the modules on their way from the box into it
+    draw_folder_back(d, w, h)
+
+    def f(t):
+        x = w * (0.5 + 0.22 * math.sin(t * math.pi * 1.4 + 0.2))
+        y = h * (0.26 + 0.56 * t)
+        return (x, y)
+    for t in [i / 60 for i in range(4, 58, 3)]:
+        x, y = f(t)
+        d.ellipse([x - S * 1.2, y - S * 1.2, x + S * 1.2, y + S * 1.2], fill=(150, 180, 240))
+    for t, col in [(0.12, AMBER), (0.38, (110, 150, 240)), (0.62, (80, 196, 110)), (0.90, (230, 96, 84))]:
+        x, y = f(t)
+        draw_cube(d, x, y, S_(26), col)
+    # the last module half in the folder, under the front flap
+    d = draw_folder_front(img, w, h)
+    draw_down_arrow(d, w, h)
+    img = bevel_frame(img)
+    # a 256-colour picture, as the screen's picture was
+    img.convert("P", palette=Image.ADAPTIVE, colors=256).save(out("installer", "data", "installer.png"))
 
 
 def question_mark(d, cx, cy, size, col, width):
@@ -584,6 +668,7 @@ def main():
     splash_picture()
     badge()
     wizard_picture()
+    installer_picture()
     help_button()
     window_icon()
     about0()
