@@ -84,7 +84,8 @@ bool routeKey(Form& form, QWidget* focus, int keyCode, int shift) {
     keyCode = code;
   }
   if (keyCode == 13) {
-    if (qobject_cast<QPlainTextEdit*>(focus)) return true;  // a multi-line box takes Enter itself
+    // A multi-line box takes Enter itself, unless it is read-only and has no use for it.
+    if (auto* box = qobject_cast<QPlainTextEdit*>(focus); box && !box->isReadOnly()) return true;
     if (qobject_cast<QPushButton*>(focus)) {
       if (auto* button = dynamic_cast<CommandButton*>(form.controlOf(focus))) {
         dispatch([button] { button->click(); });

@@ -1,8 +1,10 @@
 #include "support/ui_driver.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QTest>
+#include <QWindow>
 #include <cstdlib>
 
 #include "platform/drives.h"
@@ -144,6 +146,16 @@ void userDoubleClickRow(ui::Control& list, int row) {
 
 void userKey(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers) {
   QTest::keyClick(widget, Qt::Key(qtKey), modifiers);
+}
+
+void userType(int qtKey, Qt::KeyboardModifiers modifiers) {
+  QCoreApplication::processEvents();  // the window system's activations that are on their way
+  QWindow* focus = QGuiApplication::focusWindow();
+  if (!focus || !focus->isVisible()) {
+    ADD_FAILURE() << "no window has the keyboard";
+    return;
+  }
+  QTest::keyClick(focus, Qt::Key(qtKey), modifiers);
 }
 
 std::filesystem::path saveScreenshot(ui::Form& form, const std::string& name) {

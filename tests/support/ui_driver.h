@@ -93,6 +93,9 @@ class UiTest : public ::testing::Test {
 void userClick(ui::Control& control);
 void userDoubleClickRow(ui::Control& list, int row);
 void userKey(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Types a key on the keyboard: it reaches the window that has the keyboard focus, and there the control
+// with the focus. Fails the test when no window of the program has the keyboard.
+void userType(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 // Saves a picture of the form under $VM_SCREENSHOT_DIR, else build/screenshots; returns the file.
 std::filesystem::path saveScreenshot(ui::Form& form, const std::string& name);
