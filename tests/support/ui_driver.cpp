@@ -40,12 +40,12 @@ void ensureApplication() {
 
 bool RecordingDesktop::open(const std::string& target) {
   opened.push_back(target);
-  return true;
+  return !refuse;
 }
 
 bool RecordingDesktop::startTextViewer(const std::string& winPath) {
   viewed.push_back(winPath);
-  return true;
+  return !refuse;
 }
 
 bool RecordingSound::open(const std::string& winPath) {

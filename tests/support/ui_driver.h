@@ -29,6 +29,7 @@ class RecordingDesktop : public win::Desktop {
   bool startTextViewer(const std::string& winPath) override;
   std::vector<std::string> opened;  // targets handed to the shell
   std::vector<std::string> viewed;  // files given to the text viewer
+  bool refuse = false;              // as a system with no program for them: every target is refused
 };
 
 // Commands as "stop", "close", "open <path>", "play".
