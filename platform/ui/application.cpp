@@ -1,6 +1,8 @@
 #include "platform/ui/application.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
@@ -15,9 +17,11 @@
 #include "platform/system.h"
 #include "platform/ui/desktop_services.h"
 #include "platform/ui/event_loops.h"
+#include "platform/ui/font.h"
 #include "platform/ui/form.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/test_hook.h"
+#include "platform/ui/units.h"
 
 namespace ui {
 namespace {
@@ -145,6 +149,15 @@ void dispatch(const std::function<void()>& handler) noexcept {
 
 void applyClassicLook() {
   if (QStyle* style = QStyleFactory::create("Windows")) QApplication::setStyle(style);
+  QPalette palette = QApplication::palette();
+  palette.setColor(QPalette::Window, toQColor(kButtonFace));
+  // Disabled texts in the system's gray text colour: Qt's default gray vanishes on the button face.
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+  QApplication::setPalette(palette);
+  QFont font("Tahoma");
+  font.setPointSizeF(kDesignFontSize);
+  QApplication::setFont(font);
 }
 
 int runProgram(int argc, char** argv, const std::function<void()>& startProcedure) {

@@ -12,7 +12,9 @@ namespace ui {
 // form is loaded any more. Returns the exit status.
 int runProgram(int argc, char** argv, const std::function<void()>& startProcedure);
 
-// The classic look of the original dialogs: 3D buttons and frames on button-face grey.
+// The classic look of the original dialogs, for the whole program: 3D buttons and frames on button-face
+// grey, disabled texts in gray, Tahoma 8.25 pt. The system's message boxes and popup menus wear it as the
+// forms do.
 void applyClassicLook();
 
 // The program's title as message boxes show it when they are given none.

@@ -161,9 +161,6 @@ void Form::applyWindowStyle() {
   window_->setWindowTitle(detail::toQt(caption_));
   QPalette p = window_->palette();
   p.setColor(QPalette::Window, toQColor(backColor_));
-  // Disabled texts in the system's gray text colour: Qt's default gray vanishes on the button face.
-  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-    p.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
   window_->setPalette(p);
   window_->setAutoFillBackground(true);
   if (wasVisible) window_->show();

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QImage>
 #include <QListWidget>
+#include <QPainter>
 #include <QTest>
 #include <QWindow>
 #include <cstdlib>
@@ -11,6 +13,7 @@
 #include "platform/ui/control.h"
 #include "platform/ui/font.h"
 #include "platform/ui/form.h"
+#include "platform/ui/units.h"
 
 // The system's font library keeps caches for the life of the process; they are not this project's leaks.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
@@ -34,6 +37,14 @@ void ensureApplication() {
     new QApplication(argc, argv);  // lives as long as the test process
     ui::applyClassicLook();
   }
+}
+
+std::filesystem::path screenshotFile(const std::string& name) {
+  const char* env = std::getenv("VM_SCREENSHOT_DIR");
+  std::filesystem::path dir =
+      env && *env ? std::filesystem::path(env) : std::filesystem::path(VM_BUILD_DIR) / "screenshots";
+  std::filesystem::create_directories(dir);
+  return dir / (name + ".png");
 }
 
 }  // namespace
@@ -159,13 +170,24 @@ void userType(int qtKey, Qt::KeyboardModifiers modifiers) {
 }
 
 std::filesystem::path saveScreenshot(ui::Form& form, const std::string& name) {
-  const char* env = std::getenv("VM_SCREENSHOT_DIR");
-  std::filesystem::path dir =
-      env && *env ? std::filesystem::path(env) : std::filesystem::path(VM_BUILD_DIR) / "screenshots";
-  std::filesystem::create_directories(dir);
-  std::filesystem::path file = dir / (name + ".png");
+  std::filesystem::path file = screenshotFile(name);
   QWidget* w = form.window();
   w->grab().save(QString::fromStdString(file.string()));
+  return file;
+}
+
+std::filesystem::path saveScreenPicture(const std::vector<QWidget*>& windows, const std::string& name) {
+  std::filesystem::path file = screenshotFile(name);
+  QImage screen(ui::toPixelsX(ui::screenWidth()), ui::toPixelsY(ui::screenHeight()), QImage::Format_RGB32);
+  screen.fill(QColor(0, 128, 128));
+  QPainter painter(&screen);
+  painter.setPen(QColor(64, 64, 64));  // a line where the frame would be, so that grey meets grey visibly
+  for (QWidget* w : windows) {
+    painter.drawPixmap(w->geometry().topLeft(), w->grab());
+    painter.drawRect(w->geometry().adjusted(-1, -1, 0, 0));
+  }
+  painter.end();
+  screen.save(QString::fromStdString(file.string()));
   return file;
 }
 
