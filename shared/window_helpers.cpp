@@ -8,8 +8,7 @@
 
 void ShellOpen(std::string_view target) {
   std::string text(target);
-  if (!win::desktop().open(text))
-    ShowError("", "Could not open", "Could not open " + text + ". No program for it was found.");
+  if (!win::desktop().open(text)) ShowError("", "Could not open", text + "\r\n\r\nNo program for it was found.");
 }
 
 void SetFormFont(ui::Form& window) {

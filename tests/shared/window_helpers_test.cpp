@@ -35,8 +35,8 @@ TEST_F(WindowHelpers, ShellOpenTellsWhenNoProgramOpensTheTarget) {
   ShellOpen("http://www.example.org/vortane/");
   ShellOpen("C:\\MANUAL\\welcome.htm");
   EXPECT_EQ(messages, (std::vector<std::string>{
-                          "Could not open http://www.example.org/vortane/. No program for it was found.",
-                          "Could not open C:\\MANUAL\\welcome.htm. No program for it was found.",
+                          "http://www.example.org/vortane/\r\n\r\nNo program for it was found.",
+                          "C:\\MANUAL\\welcome.htm\r\n\r\nNo program for it was found.",
                       }));
   EXPECT_EQ(user.desktop().opened.size(), 2u);
 }
