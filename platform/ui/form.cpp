@@ -13,6 +13,7 @@
 #include "platform/ui/event_loops.h"
 #include "platform/ui/font.h"
 #include "platform/ui/form_window.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/test_hook.h"
@@ -297,7 +298,7 @@ Control* Form::controlOf(const QWidget* widget) const {
   return nullptr;
 }
 
-void Form::showWindow(Form* owner, bool modal) {
+void Form::showWindow(Form* owner, bool modal, bool takeKeyboard) {
   load();
   if (owner) owner->load();
   if (owner != owner_) {
@@ -318,16 +319,20 @@ void Form::showWindow(Form* owner, bool modal) {
     onResize();
     if (!window_) return;  // the handler unloaded the form
   }
+  // Also tells a window manager not to hand it the keyboard when it maps the window.
+  window_->setAttribute(Qt::WA_ShowWithoutActivating, !takeKeyboard);
   window_->show();
-  window_->activateWindow();
+  if (takeKeyboard) detail::giveKeyboardTo(window_);
 }
 
 void Form::show() { showWindow(nullptr, false); }
 void Form::show(Form& owner) { showWindow(&owner, false); }
+void Form::showInactive() { showWindow(nullptr, false, false); }
 void Form::showModal() { runModal(nullptr); }
 void Form::showModal(Form& owner) { runModal(&owner); }
 
 void Form::runModal(Form* owner) {
+  detail::KeyboardReturn keyboardReturn;
   showWindow(owner, true);
   if (TestHook* hook = testHook()) {
     {

@@ -44,6 +44,7 @@ class Form {
   bool isLoaded() const;
   void show();             // modeless, without owner
   void show(Form& owner);  // modeless, stays above the owner and is unloaded with it
+  void showInactive();     // modeless, without owner, and the keyboard stays with the window that has it
   void showModal();        // returns when the form is hidden or unloaded
   void showModal(Form& owner);
   void hide();
@@ -123,7 +124,7 @@ class Form {
   void ownerUnloading();
   bool pressButtonFor(int keyCode);
   Control* controlOf(const QWidget* widget) const;
-  void showWindow(Form* owner, bool modal);
+  void showWindow(Form* owner, bool modal, bool takeKeyboard = true);
   void runModal(Form* owner);
   void resetDesignState();
   void windowClosed();

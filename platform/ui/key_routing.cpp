@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include "platform/ui/application.h"
 #include "platform/ui/basic_controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/form_window.h"
+#include "platform/ui/keyboard.h"
 
 namespace ui {
 namespace {
@@ -51,11 +53,31 @@ int shiftOf(const QKeyEvent* e) {
   return s;
 }
 
+QPointer<QWidget>& keyboardWindow() {
+  static QPointer<QWidget> window;
+  return window;
+}
+
+// The window that a key meant for this one goes to: itself while it shows, else the one that has the
+// keyboard now.
+QWidget* windowForKeys(QWidget* window) {
+  QWidget* now = keyboardWindow();
+  return window->isVisible() || !now || !now->isVisible() ? window : now;
+}
+
 class KeyRouter : public QObject {
  protected:
   bool eventFilter(QObject* receiver, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress || delivering_ || !receiver->isWidgetType()) return false;
+    bool press = event->type() == QEvent::KeyPress;
+    if ((!press && event->type() != QEvent::KeyRelease) || delivering_ || !receiver->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(receiver);
+    if (QWidget* target = windowForKeys(widget->window()); target != widget->window()) {
+      // Releases too: buttons act on the release of Space.
+      QWidget* focus = target->focusWidget() ? target->focusWidget() : target;
+      QCoreApplication::sendEvent(focus, event);  // routed afresh, for that window
+      return true;
+    }
+    if (!press) return false;
     auto* window = dynamic_cast<FormWindow*>(widget->window());
     if (!window || !window->form()) return false;
     auto* key = static_cast<QKeyEvent*>(event);
@@ -97,6 +119,15 @@ bool routeKey(Form& form, QWidget* focus, int keyCode, int shift) {
   if (keyCode == 27) return !form.pressButtonFor(27);
   return true;
 }
+
+namespace detail {
+
+void giveKeyboardTo(QWidget* window) {
+  keyboardWindow() = window;
+  window->activateWindow();
+}
+
+}  // namespace detail
 
 void installKeyRouting() {
   static KeyRouter* router = nullptr;

@@ -5,6 +5,7 @@
 
 #include "platform/ui/application.h"
 #include "platform/ui/event_loops.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/test_hook.h"
 
@@ -50,6 +51,7 @@ int msgBox(std::string_view text, int style, std::string_view title) {
   if (request.buttons.size() == 1) box.setEscapeButton(buttons[0].first);
   if ((style & 0xF) == kOkCancel) box.setEscapeButton(buttons[1].first);
   {
+    detail::KeyboardReturn keyboardReturn;
     detail::ProgramFrame frame;
     box.exec();
   }
