@@ -9,7 +9,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/error.h"
@@ -63,6 +65,33 @@ bool anyFormLoaded() {
   for (Form* f : Form::all())
     if (f->isLoaded()) return true;
   return false;
+}
+
+std::string& programName() {
+  static std::string name;
+  return name;
+}
+
+void tellNoDisplay() {
+  std::fprintf(stderr, "%s: no display; start it from a desktop session or set DISPLAY\n", programName().c_str());
+  std::fflush(nullptr);
+}
+
+// A display named in the environment, or a platform chosen there that needs none (offscreen).
+bool displayNamed() {
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    if (!qEnvironmentVariableIsEmpty(variable)) return true;
+  return false;
+}
+
+QtMessageHandler qtMessages = nullptr;
+
+// While the application object starts, Qt's only fatal message is that it found no usable display; it
+// would abort the program after it.
+void startUpMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type != QtFatalMsg) return qtMessages(type, context, message);
+  tellNoDisplay();
+  std::_Exit(1);
 }
 
 }  // namespace
@@ -161,7 +190,14 @@ void applyClassicLook() {
 }
 
 int runProgram(int argc, char** argv, const std::function<void()>& startProcedure) {
+  programName() = argc > 0 ? std::filesystem::path(argv[0]).filename().string() : std::string("program");
+  if (!displayNamed()) {
+    tellNoDisplay();
+    return 1;
+  }
+  qtMessages = qInstallMessageHandler(startUpMessages);
   QApplication app(argc, argv);
+  qInstallMessageHandler(qtMessages);
   QApplication::setQuitOnLastWindowClosed(false);
   applyClassicLook();
   win::initApplication(argc, argv);
