@@ -31,7 +31,8 @@ class KeyboardFocus : public WizardTest {
   // The target page for one MVE movie, with a directory on a drive that has no room and where no
   // directory can be made.
   void openTargetPage() {
-    mode1 = mode2 = 1;
+    mode1 = kMveFile;
+    mode2 = kMveOutput;
     SourcePath = putSource("A.MVE", samples::mveMovie(samples::kShortestMovie, 1));
     Movies[1] = MovieEntry{"A.MVE", 0, 5000};
     MovieCount = 1;
@@ -58,8 +59,8 @@ TEST_F(KeyboardFocus, EachKeyTypedRightAfterAPageSwitchReachesTheNewPage) {
   userType(Qt::Key_Return);
   ASSERT_EQ(shownPages(), std::vector<std::string>{"TV2Mode"});
   userType(Qt::Key_Space);  // the first kind offered for it, Win32
-  EXPECT_EQ(mode1, 1);
-  EXPECT_EQ(mode2, 2);
+  EXPECT_EQ(mode1, kMveFile);
+  EXPECT_EQ(mode2, kWin32Exe);
   userType(Qt::Key_Return);
   EXPECT_EQ(shownPages(), std::vector<std::string>{"TVSource"});
   expectTheKeyboardOn(TVSource, "the source page");
@@ -71,8 +72,8 @@ TEST_F(KeyboardFocus, KeysTypedBeforeThePageSwitchWasSeenReachTheNewPage) {
   // Typed at once, all four arrive for the first page's window: the window system had not yet seen it go.
   QWidget* first = TV1Mode.window()->focusWidget();
   for (int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Space, Qt::Key_Return}) userKey(first, key);
-  EXPECT_EQ(mode1, 1);
-  EXPECT_EQ(mode2, 2);
+  EXPECT_EQ(mode1, kMveFile);
+  EXPECT_EQ(mode2, kWin32Exe);
   EXPECT_EQ(shownPages(), std::vector<std::string>{"TVSource"});
 }
 

@@ -62,7 +62,7 @@ TEST_F(StartUp, MainSetsTheIdentityAndShowsTheCompanionAndTheFirstPage) {
 TEST_F(StartUp, TheFirstPageHasTheKeyboardBesideTheCompanion) {
   Main();
   userType(Qt::Key_Space);
-  EXPECT_EQ(mode1, 1);
+  EXPECT_EQ(mode1, kMveFile);
   EXPECT_TRUE(TV1Mode.ButtonNext.enabled());
   EXPECT_TRUE(Nimbrel.isVisible());
 }

@@ -30,7 +30,8 @@ class SystemLook : public WizardTest {
 }  // namespace
 
 TEST_F(SystemLook, TheLowSpaceQuestionAndTheErrorBoxBesideTheTargetPage) {
-  mode1 = mode2 = 1;
+  mode1 = kMveFile;
+  mode2 = kMveOutput;
   SourcePath = putSource("A.MVE", samples::mveMovie(samples::kShortestMovie, 1));
   Movies[1] = MovieEntry{"A.MVE", 0, 5000};
   MovieCount = 1;

@@ -249,10 +249,10 @@ TEST_F(TargetPage, FreeSpacePastTwoGigabytesIsShownAndComparedInFull) {
   };
   // Two movies of 2.000.000.000 bytes need 4.000.000.000 bytes as MVE files, 2.000 more with the Win32 player.
   const Case cases[] = {
-      {70'000'000'000, 2, "70.000.000.000 Bytes", false},
-      {4'000'000'000, 1, "4.000.000.000 Bytes", false},
-      {4'000'001'999, 2, "4.000.001.999 Bytes", true},
-      {3'000'000'000, 1, "3.000.000.000 Bytes", true},
+      {70'000'000'000, kWin32Exe, "70.000.000.000 Bytes", false},
+      {4'000'000'000, kMveOutput, "4.000.000.000 Bytes", false},
+      {4'000'001'999, kWin32Exe, "4.000.001.999 Bytes", true},
+      {3'000'000'000, kMveOutput, "3.000.000.000 Bytes", true},
   };
   // A directory that cannot be made: Finish stops right after the space test, before any run.
   win::drives().map('P', "/proc/self");
