@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -30,6 +31,18 @@ std::vector<Form*>& registry() {
 constexpr int kDialogBorder = 3;
 constexpr int kSizingBorder = 4;
 constexpr int kCaption = 19;
+
+// The window of the form unloaded last stays until the next unload: keys the user typed before the window
+// system had seen it go still arrive for it, and the key routing passes them on (keyboard.h).
+QPointer<QWidget>& lingeringWindow() {
+  static QPointer<QWidget> window;
+  return window;
+}
+
+void letLinger(QWidget* window) {
+  if (lingeringWindow()) lingeringWindow()->deleteLater();
+  lingeringWindow() = window;
+}
 
 void substituteDesignFont() {
   static bool done = false;
@@ -384,10 +397,16 @@ void Form::destroyWindow() {
   owner_ = nullptr;
   auto* w = static_cast<FormWindow*>(window_.data());
   w->detach();
-  w->hide();
+  // A modal window stops blocking the others at once. A modeless one stays on the screen until the event
+  // loop's next turn, so that a page shown in its place is there before it goes: without a window
+  // manager, keys typed while neither was there would reach no window.
+  if (w->isModal())
+    w->hide();
+  else
+    QTimer::singleShot(0, w, &QWidget::hide);
   // Owned windows still parented here are unloaded already; keep them from being deleted twice.
   w->setParent(nullptr);
-  w->deleteLater();
+  letLinger(w);
   window_ = nullptr;
   if (modalLoop_) modalLoop_->quit();
   detail::formUnloaded();
@@ -404,6 +423,7 @@ bool Form::pressButtonFor(int keyCode) {
 
 void tearDownAllForms() {
   for (Form* f : Form::all()) f->destroyWindow();
+  letLinger(nullptr);
 }
 
 }  // namespace ui

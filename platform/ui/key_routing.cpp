@@ -58,11 +58,17 @@ QPointer<QWidget>& keyboardWindow() {
   return window;
 }
 
-// The window that a key meant for this one goes to: itself while it shows, else the one that has the
+// Hidden, or the lingering window of an unloaded form.
+bool gone(QWidget* window) {
+  auto* formWindow = dynamic_cast<FormWindow*>(window);
+  return !window->isVisible() || (formWindow && !formWindow->form());
+}
+
+// The window that a key meant for this one goes to: itself while it is there, else the one that has the
 // keyboard now.
 QWidget* windowForKeys(QWidget* window) {
   QWidget* now = keyboardWindow();
-  return window->isVisible() || !now || !now->isVisible() ? window : now;
+  return !gone(window) || !now || gone(now) ? window : now;
 }
 
 class KeyRouter : public QObject {
@@ -72,7 +78,10 @@ class KeyRouter : public QObject {
     if ((!press && event->type() != QEvent::KeyRelease) || delivering_ || !receiver->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(receiver);
     if (QWidget* target = windowForKeys(widget->window()); target != widget->window()) {
-      // Releases too: buttons act on the release of Space.
+      // The window takes the focus here at once, so that its control gets the key as after a real
+      // activation (a list then has a current entry); the window system follows. Releases go there too:
+      // buttons act on the release of Space.
+      if (QApplication::activeWindow() != target) QApplication::setActiveWindow(target);
       QWidget* focus = target->focusWidget() ? target->focusWidget() : target;
       QCoreApplication::sendEvent(focus, event);  // routed afresh, for that window
       return true;
