@@ -58,17 +58,11 @@ QPointer<QWidget>& keyboardWindow() {
   return window;
 }
 
-// Hidden, or the lingering window of an unloaded form.
-bool gone(QWidget* window) {
-  auto* formWindow = dynamic_cast<FormWindow*>(window);
-  return !window->isVisible() || (formWindow && !formWindow->form());
-}
-
 // The window that a key meant for this one goes to: itself while it is there, else the one that has the
 // keyboard now.
 QWidget* windowForKeys(QWidget* window) {
   QWidget* now = keyboardWindow();
-  return !gone(window) || !now || gone(now) ? window : now;
+  return !detail::windowGone(window) || !now || detail::windowGone(now) ? window : now;
 }
 
 class KeyRouter : public QObject {
@@ -134,6 +128,11 @@ namespace detail {
 void giveKeyboardTo(QWidget* window) {
   keyboardWindow() = window;
   window->activateWindow();
+}
+
+bool windowGone(QWidget* window) {
+  auto* formWindow = dynamic_cast<FormWindow*>(window);
+  return !window->isVisible() || (formWindow && !formWindow->form());
 }
 
 }  // namespace detail
