@@ -32,16 +32,26 @@ constexpr int kDialogBorder = 3;
 constexpr int kSizingBorder = 4;
 constexpr int kCaption = 19;
 
-// The window of the form unloaded last stays until the next unload: keys the user typed before the window
-// system had seen it go still arrive for it, and the key routing passes them on (keyboard.h).
-QPointer<QWidget>& lingeringWindow() {
-  static QPointer<QWidget> window;
-  return window;
+// The window of an unloaded form lingers a while before it is deleted: keys the user typed before the
+// window system had seen it go still arrive for it, also across several pages passed at once, and the
+// key routing passes them on (keyboard.h).
+constexpr int kLingerMs = 2000;
+
+std::vector<QPointer<QWidget>>& lingeringWindows() {
+  static std::vector<QPointer<QWidget>> windows;
+  return windows;
 }
 
 void letLinger(QWidget* window) {
-  if (lingeringWindow()) lingeringWindow()->deleteLater();
-  lingeringWindow() = window;
+  std::erase_if(lingeringWindows(), [](const QPointer<QWidget>& w) { return w.isNull(); });
+  lingeringWindows().push_back(window);
+  QTimer::singleShot(kLingerMs, window, &QObject::deleteLater);
+}
+
+void endLingering() {
+  for (const QPointer<QWidget>& w : lingeringWindows())
+    if (w) w->deleteLater();
+  lingeringWindows().clear();
 }
 
 void substituteDesignFont() {
@@ -423,7 +433,7 @@ bool Form::pressButtonFor(int keyCode) {
 
 void tearDownAllForms() {
   for (Form* f : Form::all()) f->destroyWindow();
-  letLinger(nullptr);
+  endLingering();
 }
 
 }  // namespace ui
