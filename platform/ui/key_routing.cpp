@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <vector>
 
 #include "platform/ui/application.h"
 #include "platform/ui/basic_controls.h"
@@ -53,16 +54,28 @@ int shiftOf(const QKeyEvent* e) {
   return s;
 }
 
-QPointer<QWidget>& keyboardWindow() {
-  static QPointer<QWidget> window;
-  return window;
+// The windows the layer gave the keyboard to, the latest last; a few are enough to find one still there.
+constexpr size_t kKeyboardWindowsKept = 8;
+
+std::vector<QPointer<QWidget>>& keyboardWindows() {
+  static std::vector<QPointer<QWidget>> windows;
+  return windows;
+}
+
+// The window that has the keyboard now: the latest given it that is still there. When a box closes, that
+// is the window that had it before, also while the box's own loop is still winding up.
+QWidget* keyboardWindow() {
+  auto& windows = keyboardWindows();
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+    if (*it && !detail::windowGone(*it)) return *it;
+  return nullptr;
 }
 
 // The window that a key meant for this one goes to: itself while it is there, else the one that has the
 // keyboard now.
 QWidget* windowForKeys(QWidget* window) {
   QWidget* now = keyboardWindow();
-  return !detail::windowGone(window) || !now || detail::windowGone(now) ? window : now;
+  return !detail::windowGone(window) || !now ? window : now;
 }
 
 class KeyRouter : public QObject {
@@ -126,7 +139,10 @@ bool routeKey(Form& form, QWidget* focus, int keyCode, int shift) {
 namespace detail {
 
 void giveKeyboardTo(QWidget* window) {
-  keyboardWindow() = window;
+  auto& windows = keyboardWindows();
+  std::erase_if(windows, [window](const QPointer<QWidget>& w) { return w.isNull() || w == window; });
+  windows.emplace_back(window);
+  if (windows.size() > kKeyboardWindowsKept) windows.erase(windows.begin());
   window->activateWindow();
 }
 

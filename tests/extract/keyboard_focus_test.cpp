@@ -19,6 +19,7 @@
 #include "platform/drives.h"
 #include "platform/ui/message_box.h"
 #include "shared/dir_chooser.h"
+#include "shared/error_box.h"
 #include "tools/samples/sample_containers.h"
 #include "wizard_fixture.h"
 
@@ -113,6 +114,18 @@ TEST_F(KeyboardFocus, ThePageThatOpenedAFormHasTheKeyboardAgainWhenItCloses) {
     TVTarget.unload();
   }
   EXPECT_EQ(user.modalForms(), (std::vector<std::string>{"About", "VystDirC", "VystEMsg"}));
+}
+
+TEST_F(KeyboardFocus, KeysTypedAsABoxClosesReachThePageThatOpenedIt) {
+  openTargetPage();
+  user.answerMessageBox(ui::kIdYes);  // too little space: go on
+  user.onModal("VystEMsg", [](ui::Form&) {
+    // Typed at once: all three arrive for the box, whose OK has the focus.
+    for (int key : {Qt::Key_Return, Qt::Key_X, Qt::Key_Y}) userKey(VystEMsg.ButtonOK.widget(), key);
+  });
+  userType(Qt::Key_Return);  // Finish, from the text box
+  EXPECT_EQ(user.modalForms(), std::vector<std::string>{"VystEMsg"});
+  EXPECT_EQ(TVTarget.Text1.text(), "P:\\MOVIESxy");
 }
 
 TEST_F(KeyboardFocus, ThePageThatAskedAQuestionHasTheKeyboardAgainWhenTheBoxCloses) {
