@@ -32,28 +32,6 @@ constexpr int kDialogBorder = 3;
 constexpr int kSizingBorder = 4;
 constexpr int kCaption = 19;
 
-// The window of an unloaded form lingers a while before it is deleted: keys the user typed before the
-// window system had seen it go still arrive for it, also across several pages passed at once, and the
-// key routing passes them on (keyboard.h).
-constexpr int kLingerMs = 2000;
-
-std::vector<QPointer<QWidget>>& lingeringWindows() {
-  static std::vector<QPointer<QWidget>> windows;
-  return windows;
-}
-
-void letLinger(QWidget* window) {
-  std::erase_if(lingeringWindows(), [](const QPointer<QWidget>& w) { return w.isNull(); });
-  lingeringWindows().push_back(window);
-  QTimer::singleShot(kLingerMs, window, &QObject::deleteLater);
-}
-
-void endLingering() {
-  for (const QPointer<QWidget>& w : lingeringWindows())
-    if (w) w->deleteLater();
-  lingeringWindows().clear();
-}
-
 void substituteDesignFont() {
   static bool done = false;
   if (done) return;
@@ -355,7 +333,7 @@ void Form::showModal() { runModal(nullptr); }
 void Form::showModal(Form& owner) { runModal(&owner); }
 
 void Form::runModal(Form* owner) {
-  detail::KeyboardReturn keyboardReturn;
+  detail::KeyboardReturn keyboardReturn(keyboardReturn_);
   showWindow(owner, true);
   if (TestHook* hook = testHook()) {
     {
@@ -376,7 +354,9 @@ void Form::runModal(Form* owner) {
 
 void Form::hide() {
   if (!window_) return;
+  if (keyboardReturn_) keyboardReturn_->giveBack();
   window_->hide();
+  detail::passKeyboardOn(window_);
   if (modalLoop_) modalLoop_->quit();
 }
 
@@ -410,13 +390,16 @@ void Form::destroyWindow() {
   // A modal window stops blocking the others at once. A modeless one stays on the screen until the event
   // loop's next turn, so that a page shown in its place is there before it goes: without a window
   // manager, keys typed while neither was there would reach no window.
-  if (w->isModal())
+  if (w->isModal()) {
+    if (keyboardReturn_) keyboardReturn_->giveBack();
     w->hide();
-  else
+  } else {
     QTimer::singleShot(0, w, &QWidget::hide);
+  }
+  detail::passKeyboardOn(w);
   // Owned windows still parented here are unloaded already; keep them from being deleted twice.
   w->setParent(nullptr);
-  letLinger(w);
+  detail::letLinger(w);
   window_ = nullptr;
   if (modalLoop_) modalLoop_->quit();
   detail::formUnloaded();
@@ -433,7 +416,7 @@ bool Form::pressButtonFor(int keyCode) {
 
 void tearDownAllForms() {
   for (Form* f : Form::all()) f->destroyWindow();
-  endLingering();
+  detail::endLingering();
 }
 
 }  // namespace ui

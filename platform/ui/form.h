@@ -18,8 +18,9 @@
 namespace ui {
 
 namespace detail {
+class KeyboardReturn;
 class NestedLoop;
-}
+}  // namespace detail
 class Control;
 class CommandButton;
 class Menu;
@@ -139,6 +140,7 @@ class Form {
   bool designing_ = false;       // design(): no events
   bool shownSinceLoad_ = false;  // the first show fires Resize
   detail::NestedLoop* modalLoop_ = nullptr;
+  detail::KeyboardReturn* keyboardReturn_ = nullptr;  // while shown modal
   Form* owner_ = nullptr;
   std::vector<Form*> owned_;
   CommandButton* defaultButton_ = nullptr;  // Enter

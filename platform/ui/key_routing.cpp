@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <vector>
 
 #include "platform/ui/application.h"
@@ -78,6 +79,15 @@ QWidget* windowForKeys(QWidget* window) {
   return !detail::windowGone(window) || !now ? window : now;
 }
 
+// How long a window that has gone is kept before it is deleted: long enough for the keys that the user
+// typed at once across several pages or boxes to arrive.
+constexpr int kLingerMs = 2000;
+
+std::vector<QPointer<QWidget>>& lingeringWindows() {
+  static std::vector<QPointer<QWidget>> windows;
+  return windows;
+}
+
 class KeyRouter : public QObject {
  protected:
   bool eventFilter(QObject* receiver, QEvent* event) override {
@@ -144,6 +154,25 @@ void giveKeyboardTo(QWidget* window) {
   windows.emplace_back(window);
   if (windows.size() > kKeyboardWindowsKept) windows.erase(windows.begin());
   window->activateWindow();
+}
+
+void passKeyboardOn(QWidget* leaving) {
+  auto& windows = keyboardWindows();
+  if (windows.empty() || windows.back() != leaving) return;
+  windows.pop_back();
+  if (QWidget* next = keyboardWindow()) giveKeyboardTo(next);
+}
+
+void letLinger(QWidget* window) {
+  std::erase_if(lingeringWindows(), [](const QPointer<QWidget>& w) { return w.isNull(); });
+  lingeringWindows().emplace_back(window);
+  QTimer::singleShot(kLingerMs, window, &QObject::deleteLater);
+}
+
+void endLingering() {
+  for (const QPointer<QWidget>& w : lingeringWindows())
+    if (w) w->deleteLater();
+  lingeringWindows().clear();
 }
 
 bool windowGone(QWidget* window) {

@@ -14,19 +14,44 @@ namespace ui::detail {
 void giveKeyboardTo(QWidget* window);
 // Hidden, or the window of an unloaded form that lingers a moment on the screen.
 bool windowGone(QWidget* window);
+// A window that goes while it has the keyboard passes it to the one that had it before and is still
+// there, if any.
+void passKeyboardOn(QWidget* leaving);
 
-// Remembers the active window; gives it the keyboard again when destroyed, unless it has gone.
+// Keeps a window that has gone a while before deleting it, so that keys still on their way to it arrive
+// and are passed on; the window's owner lets go of it.
+void letLinger(QWidget* window);
+// Deletes the lingering windows at once (at the program's end, and between tests).
+void endLingering();
+
+// Remembers the active window while a modal form or box is shown, and gives it the keyboard again, once,
+// unless it has gone: best as the box goes and before it leaves the screen (giveBack), so that no key
+// falls between the two windows; at the latest when destroyed.
 class KeyboardReturn {
  public:
   KeyboardReturn() : window_(QApplication::activeWindow()) {}
+  // Also names itself in slot while it lives, for the form that goes to call giveBack.
+  explicit KeyboardReturn(KeyboardReturn*& slot) : KeyboardReturn() {
+    slot_ = &slot;
+    slot = this;
+  }
   ~KeyboardReturn() {
-    if (window_ && !windowGone(window_)) giveKeyboardTo(window_);
+    if (slot_) *slot_ = nullptr;
+    giveBack();
   }
   KeyboardReturn(const KeyboardReturn&) = delete;
   KeyboardReturn& operator=(const KeyboardReturn&) = delete;
 
+  void giveBack() {
+    if (given_) return;
+    given_ = true;
+    if (window_ && !windowGone(window_)) giveKeyboardTo(window_);
+  }
+
  private:
   QPointer<QWidget> window_;  // null when no window of the program had the keyboard
+  KeyboardReturn** slot_ = nullptr;
+  bool given_ = false;
 };
 
 }  // namespace ui::detail

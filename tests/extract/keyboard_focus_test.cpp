@@ -137,8 +137,11 @@ TEST_F(KeyboardFocus, ThePageThatAskedAQuestionHasTheKeyboardAgainWhenTheBoxClos
     ASSERT_NE(box, nullptr);
     asked = true;
     box->button(QMessageBox::No)->click();
+    QTest::keyClick(box, Qt::Key_F1);  // typed as the box closed: it arrives for the box
   });
   userClick(TVTarget.ButtonNext);
   EXPECT_TRUE(asked);
+  EXPECT_EQ(Nimbrel.owner(), &TVTarget);
+  Nimbrel.unload();  // the companion had the keyboard: it goes back to the page
   expectTheKeyboardOn(TVTarget, "the question box");
 }
