@@ -6,5 +6,5 @@ void ShowHelpCompanion(ui::Form* owner) {
   if (owner)
     Nimbrel.show(*owner);
   else
-    Nimbrel.show();
+    Nimbrel.showInactive();  // beside the first page, which keeps the keyboard
 }

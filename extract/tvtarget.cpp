@@ -99,7 +99,7 @@ void TVTarget_ButtonNext_Click() {
     return;
   }
   std::string typed = TVTarget.Text1.text();
-  if (int64_t{getfreespace(typed)} < SpaceNeeded) {
+  if (getfreespace(typed) < SpaceNeeded) {
     int answer = ui::msgBox("Too less disk space on that drive. Are you sure you want to continue?",
                             ui::kYesNo | ui::kDefaultButton2);
     if (answer == ui::kIdNo) return;

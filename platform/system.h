@@ -60,7 +60,9 @@ void setFreeSpaceSource(std::shared_ptr<FreeSpaceSource> source);  // null resto
 class Desktop {
  public:
   virtual ~Desktop() = default;
-  virtual bool open(const std::string& target) = 0;              // Windows path or web address
+  // A Windows path or a web address. False when nothing opened it: a path on no drive, no opener on
+  // the system, or no program there for that kind of target.
+  virtual bool open(const std::string& target) = 0;
   virtual bool startTextViewer(const std::string& winPath) = 0;  // does not wait
 };
 Desktop& desktop();

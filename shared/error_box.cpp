@@ -32,6 +32,9 @@ void VystEMsgForm::design() {
   ErrorMessage.setFontName("Tahoma");
   ErrorMessage.setFontSize(8.25);
   ErrorMessage.setBackColor(ui::kButtonFace);
+  // The message is there to be read and copied, not edited; the keyboard starts on OK, as in a message box.
+  ErrorMessage.setLocked(true);
+  ErrorMessage.setTabIndex(1);
 
   ButtonOK.move(3600, 2280, 1335, 375);
   ButtonOK.setCaption("&OK");
@@ -40,6 +43,7 @@ void VystEMsgForm::design() {
   // Enter and Esc both close the box: there is nothing else to answer.
   ButtonOK.setDefault(true);
   ButtonOK.setCancel(true);
+  ButtonOK.setTabIndex(0);
 }
 
 void VystEMsg_Form_Load() {

@@ -36,5 +36,7 @@ void ReadFixedString(int fileNumber, std::string& text, int width);
 // of 32768 bytes with CopyBlocks, with its errors.
 void CopyFileBytes(int in, int out, int32_t count);
 
-// Free disk space (free_space.cpp).
-int32_t getfreespace(std::string_view path);
+// Free disk space (free_space.cpp): the free bytes of the drive named by the path's first two
+// characters, the larger of the system's two measurements, each in full 64 bits; 0 when neither can be
+// taken.
+int64_t getfreespace(std::string_view path);

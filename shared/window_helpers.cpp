@@ -4,8 +4,12 @@
 
 #include "platform/system.h"
 #include "platform/ui/control.h"
+#include "shared/error_report.h"
 
-void ShellOpen(std::string_view target) { win::desktop().open(std::string(target)); }
+void ShellOpen(std::string_view target) {
+  std::string text(target);
+  if (!win::desktop().open(text)) ShowError("", "Could not open", text + "\r\n\r\nNo program for it was found.");
+}
 
 void SetFormFont(ui::Form& window) {
   // The window layer cannot fail to change a window's font, so the set needs no second try.

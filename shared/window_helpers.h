@@ -4,8 +4,8 @@
 
 #include "platform/ui/form.h"
 
-// Hands a file path or web address to the system shell's "open"; a target that cannot be opened
-// fails silently.
+// Hands a file path or web address to the system shell's "open". When nothing opens it, the error box
+// "Could not open" names the target and says that no program for it was found.
 void ShellOpen(std::string_view target);
 // Gives the window and every control that has a font the font Tahoma; sizes and styles stay.
 void SetFormFont(ui::Form& window);

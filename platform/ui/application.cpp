@@ -1,13 +1,17 @@
 #include "platform/ui/application.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/error.h"
@@ -15,9 +19,11 @@
 #include "platform/system.h"
 #include "platform/ui/desktop_services.h"
 #include "platform/ui/event_loops.h"
+#include "platform/ui/font.h"
 #include "platform/ui/form.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/test_hook.h"
+#include "platform/ui/units.h"
 
 namespace ui {
 namespace {
@@ -59,6 +65,33 @@ bool anyFormLoaded() {
   for (Form* f : Form::all())
     if (f->isLoaded()) return true;
   return false;
+}
+
+std::string& programName() {
+  static std::string name;
+  return name;
+}
+
+void tellNoDisplay() {
+  std::fprintf(stderr, "%s: no display; start it from a desktop session or set DISPLAY\n", programName().c_str());
+  std::fflush(nullptr);
+}
+
+// A display named in the environment, or a platform chosen there that needs none (offscreen).
+bool displayNamed() {
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    if (!qEnvironmentVariableIsEmpty(variable)) return true;
+  return false;
+}
+
+QtMessageHandler qtMessages = nullptr;
+
+// While the application object starts, Qt's only fatal message is that it found no usable display; it
+// would abort the program after it.
+void startUpMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type != QtFatalMsg) return qtMessages(type, context, message);
+  tellNoDisplay();
+  std::_Exit(1);
 }
 
 }  // namespace
@@ -145,10 +178,26 @@ void dispatch(const std::function<void()>& handler) noexcept {
 
 void applyClassicLook() {
   if (QStyle* style = QStyleFactory::create("Windows")) QApplication::setStyle(style);
+  QPalette palette = QApplication::palette();
+  palette.setColor(QPalette::Window, toQColor(kButtonFace));
+  // Disabled texts in the system's gray text colour: Qt's default gray vanishes on the button face.
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+  QApplication::setPalette(palette);
+  QFont font("Tahoma");
+  font.setPointSizeF(kDesignFontSize);
+  QApplication::setFont(font);
 }
 
 int runProgram(int argc, char** argv, const std::function<void()>& startProcedure) {
+  programName() = argc > 0 ? std::filesystem::path(argv[0]).filename().string() : std::string("program");
+  if (!displayNamed()) {
+    tellNoDisplay();
+    return 1;
+  }
+  qtMessages = qInstallMessageHandler(startUpMessages);
   QApplication app(argc, argv);
+  qInstallMessageHandler(qtMessages);
   QApplication::setQuitOnLastWindowClosed(false);
   applyClassicLook();
   win::initApplication(argc, argv);

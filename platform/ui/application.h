@@ -10,9 +10,14 @@ namespace ui {
 // Creates the application object, sets up the platform (win::initApplication, the real desktop and sound
 // device), runs the start procedure through dispatch, then the event loop until the program ends or no
 // form is loaded any more. Returns the exit status.
+// Without a display (none named in the environment, or one that cannot be reached) nothing of the program
+// runs: "<name>: no display; start it from a desktop session or set DISPLAY" goes to the standard error,
+// <name> being the program file's name, and the status is 1.
 int runProgram(int argc, char** argv, const std::function<void()>& startProcedure);
 
-// The classic look of the original dialogs: 3D buttons and frames on button-face grey.
+// The classic look of the original dialogs, for the whole program: 3D buttons and frames on button-face
+// grey, disabled texts in gray, Tahoma 8.25 pt. The system's message boxes and popup menus wear it as the
+// forms do.
 void applyClassicLook();
 
 // The program's title as message boxes show it when they are given none.

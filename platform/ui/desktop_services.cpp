@@ -1,9 +1,10 @@
 #include "platform/ui/desktop_services.h"
 
-#include <QDesktopServices>
+#include <QCoreApplication>
 #include <QProcess>
 #include <QSoundEffect>
 #include <QUrl>
+#include <optional>
 
 #include "platform/drives.h"
 #include "platform/error.h"
@@ -20,12 +21,36 @@ std::optional<QString> hostPathOf(const std::string& winPath) {
   }
 }
 
+// How long the opener may take to give up before the target counts as opened.
+constexpr int kOpenerVerdictMs = 1500;
+
+// xdg-open exits at once, with a status other than 0, when it finds no program for the target. When it
+// finds one it either hands the target over and exits with 0, or runs the program itself and stays
+// until that ends: still running after a while counts as opened, and it is left to run.
+bool runOpener(const QString& argument) {
+  auto* opener = new QProcess(QCoreApplication::instance());
+  opener->setStandardOutputFile(QProcess::nullDevice());
+  opener->setStandardErrorFile(QProcess::nullDevice());
+  opener->start("xdg-open", {argument});
+  if (!opener->waitForStarted()) {
+    delete opener;
+    return false;
+  }
+  if (!opener->waitForFinished(kOpenerVerdictMs)) {
+    QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+    return true;
+  }
+  bool opened = opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
+  delete opener;
+  return opened;
+}
+
 class QtDesktop : public win::Desktop {
  public:
   bool open(const std::string& target) override {
-    if (win::isWebAddress(target)) return QDesktopServices::openUrl(QUrl(QString::fromStdString(win::toUtf8(target))));
+    if (win::isWebAddress(target)) return runOpener(QString::fromStdString(win::toUtf8(target)));
     auto host = hostPathOf(target);
-    return host && QDesktopServices::openUrl(QUrl::fromLocalFile(*host));
+    return host && runOpener(*host);
   }
   bool startTextViewer(const std::string& winPath) override {
     auto host = hostPathOf(winPath);

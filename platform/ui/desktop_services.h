@@ -6,8 +6,8 @@
 
 namespace ui {
 
-// Web addresses and mapped files go to the desktop's opener; the text viewer is started detached with the
-// host path as its one argument.
+// Web addresses and mapped files go to the desktop's opener, xdg-open, as its one argument; the text
+// viewer is started detached the same way.
 std::shared_ptr<win::Desktop> makeDesktop();
 std::shared_ptr<win::SoundDevice> makeSoundDevice();
 

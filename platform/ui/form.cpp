@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -13,6 +14,7 @@
 #include "platform/ui/event_loops.h"
 #include "platform/ui/font.h"
 #include "platform/ui/form_window.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/test_hook.h"
@@ -161,9 +163,6 @@ void Form::applyWindowStyle() {
   window_->setWindowTitle(detail::toQt(caption_));
   QPalette p = window_->palette();
   p.setColor(QPalette::Window, toQColor(backColor_));
-  // Disabled texts in the system's gray text colour: Qt's default gray vanishes on the button face.
-  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-    p.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
   window_->setPalette(p);
   window_->setAutoFillBackground(true);
   if (wasVisible) window_->show();
@@ -300,7 +299,7 @@ Control* Form::controlOf(const QWidget* widget) const {
   return nullptr;
 }
 
-void Form::showWindow(Form* owner, bool modal) {
+void Form::showWindow(Form* owner, bool modal, bool takeKeyboard) {
   load();
   if (owner) owner->load();
   if (owner != owner_) {
@@ -321,16 +320,20 @@ void Form::showWindow(Form* owner, bool modal) {
     onResize();
     if (!window_) return;  // the handler unloaded the form
   }
+  // Also tells a window manager not to hand it the keyboard when it maps the window.
+  window_->setAttribute(Qt::WA_ShowWithoutActivating, !takeKeyboard);
   window_->show();
-  window_->activateWindow();
+  if (takeKeyboard) detail::giveKeyboardTo(window_);
 }
 
 void Form::show() { showWindow(nullptr, false); }
 void Form::show(Form& owner) { showWindow(&owner, false); }
+void Form::showInactive() { showWindow(nullptr, false, false); }
 void Form::showModal() { runModal(nullptr); }
 void Form::showModal(Form& owner) { runModal(&owner); }
 
 void Form::runModal(Form* owner) {
+  detail::KeyboardReturn keyboardReturn(keyboardReturn_);
   showWindow(owner, true);
   if (TestHook* hook = testHook()) {
     {
@@ -351,7 +354,9 @@ void Form::runModal(Form* owner) {
 
 void Form::hide() {
   if (!window_) return;
+  if (keyboardReturn_) keyboardReturn_->giveBack();
   window_->hide();
+  detail::passKeyboardOn(window_);
   if (modalLoop_) modalLoop_->quit();
 }
 
@@ -382,10 +387,19 @@ void Form::destroyWindow() {
   owner_ = nullptr;
   auto* w = static_cast<FormWindow*>(window_.data());
   w->detach();
-  w->hide();
+  // A modal window stops blocking the others at once. A modeless one stays on the screen until the event
+  // loop's next turn, so that a page shown in its place is there before it goes: without a window
+  // manager, keys typed while neither was there would reach no window.
+  if (w->isModal()) {
+    if (keyboardReturn_) keyboardReturn_->giveBack();
+    w->hide();
+  } else {
+    QTimer::singleShot(0, w, &QWidget::hide);
+  }
+  detail::passKeyboardOn(w);
   // Owned windows still parented here are unloaded already; keep them from being deleted twice.
   w->setParent(nullptr);
-  w->deleteLater();
+  detail::letLinger(w);
   window_ = nullptr;
   if (modalLoop_) modalLoop_->quit();
   detail::formUnloaded();
@@ -402,6 +416,7 @@ bool Form::pressButtonFor(int keyCode) {
 
 void tearDownAllForms() {
   for (Form* f : Form::all()) f->destroyWindow();
+  detail::endLingering();
 }
 
 }  // namespace ui

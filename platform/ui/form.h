@@ -18,8 +18,9 @@
 namespace ui {
 
 namespace detail {
+class KeyboardReturn;
 class NestedLoop;
-}
+}  // namespace detail
 class Control;
 class CommandButton;
 class Menu;
@@ -44,6 +45,7 @@ class Form {
   bool isLoaded() const;
   void show();             // modeless, without owner
   void show(Form& owner);  // modeless, stays above the owner and is unloaded with it
+  void showInactive();     // modeless, without owner, and the keyboard stays with the window that has it
   void showModal();        // returns when the form is hidden or unloaded
   void showModal(Form& owner);
   void hide();
@@ -123,7 +125,7 @@ class Form {
   void ownerUnloading();
   bool pressButtonFor(int keyCode);
   Control* controlOf(const QWidget* widget) const;
-  void showWindow(Form* owner, bool modal);
+  void showWindow(Form* owner, bool modal, bool takeKeyboard = true);
   void runModal(Form* owner);
   void resetDesignState();
   void windowClosed();
@@ -138,6 +140,7 @@ class Form {
   bool designing_ = false;       // design(): no events
   bool shownSinceLoad_ = false;  // the first show fires Resize
   detail::NestedLoop* modalLoop_ = nullptr;
+  detail::KeyboardReturn* keyboardReturn_ = nullptr;  // while shown modal
   Form* owner_ = nullptr;
   std::vector<Form*> owned_;
   CommandButton* defaultButton_ = nullptr;  // Enter

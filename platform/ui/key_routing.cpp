@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
+#include <vector>
 
 #include "platform/ui/application.h"
 #include "platform/ui/basic_controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/form_window.h"
+#include "platform/ui/keyboard.h"
 
 namespace ui {
 namespace {
@@ -51,11 +55,55 @@ int shiftOf(const QKeyEvent* e) {
   return s;
 }
 
+// The windows the layer gave the keyboard to, the latest last; a few are enough to find one still there.
+constexpr size_t kKeyboardWindowsKept = 8;
+
+std::vector<QPointer<QWidget>>& keyboardWindows() {
+  static std::vector<QPointer<QWidget>> windows;
+  return windows;
+}
+
+// The window that has the keyboard now: the latest given it that is still there. When a box closes, that
+// is the window that had it before, also while the box's own loop is still winding up.
+QWidget* keyboardWindow() {
+  auto& windows = keyboardWindows();
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+    if (*it && !detail::windowGone(*it)) return *it;
+  return nullptr;
+}
+
+// The window that a key meant for this one goes to: itself while it is there, else the one that has the
+// keyboard now.
+QWidget* windowForKeys(QWidget* window) {
+  QWidget* now = keyboardWindow();
+  return !detail::windowGone(window) || !now ? window : now;
+}
+
+// How long a window that has gone is kept before it is deleted: long enough for the keys that the user
+// typed at once across several pages or boxes to arrive.
+constexpr int kLingerMs = 2000;
+
+std::vector<QPointer<QWidget>>& lingeringWindows() {
+  static std::vector<QPointer<QWidget>> windows;
+  return windows;
+}
+
 class KeyRouter : public QObject {
  protected:
   bool eventFilter(QObject* receiver, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress || delivering_ || !receiver->isWidgetType()) return false;
+    bool press = event->type() == QEvent::KeyPress;
+    if ((!press && event->type() != QEvent::KeyRelease) || delivering_ || !receiver->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(receiver);
+    if (QWidget* target = windowForKeys(widget->window()); target != widget->window()) {
+      // The window takes the focus here at once, so that its control gets the key as after a real
+      // activation (a list then has a current entry); the window system follows. Releases go there too:
+      // buttons act on the release of Space.
+      if (QApplication::activeWindow() != target) QApplication::setActiveWindow(target);
+      QWidget* focus = target->focusWidget() ? target->focusWidget() : target;
+      QCoreApplication::sendEvent(focus, event);  // routed afresh, for that window
+      return true;
+    }
+    if (!press) return false;
     auto* window = dynamic_cast<FormWindow*>(widget->window());
     if (!window || !window->form()) return false;
     auto* key = static_cast<QKeyEvent*>(event);
@@ -84,7 +132,8 @@ bool routeKey(Form& form, QWidget* focus, int keyCode, int shift) {
     keyCode = code;
   }
   if (keyCode == 13) {
-    if (qobject_cast<QPlainTextEdit*>(focus)) return true;  // a multi-line box takes Enter itself
+    // A multi-line box takes Enter itself, unless it is read-only and has no use for it.
+    if (auto* box = qobject_cast<QPlainTextEdit*>(focus); box && !box->isReadOnly()) return true;
     if (qobject_cast<QPushButton*>(focus)) {
       if (auto* button = dynamic_cast<CommandButton*>(form.controlOf(focus))) {
         dispatch([button] { button->click(); });
@@ -96,6 +145,42 @@ bool routeKey(Form& form, QWidget* focus, int keyCode, int shift) {
   if (keyCode == 27) return !form.pressButtonFor(27);
   return true;
 }
+
+namespace detail {
+
+void giveKeyboardTo(QWidget* window) {
+  auto& windows = keyboardWindows();
+  std::erase_if(windows, [window](const QPointer<QWidget>& w) { return w.isNull() || w == window; });
+  windows.emplace_back(window);
+  if (windows.size() > kKeyboardWindowsKept) windows.erase(windows.begin());
+  window->activateWindow();
+}
+
+void passKeyboardOn(QWidget* leaving) {
+  auto& windows = keyboardWindows();
+  if (windows.empty() || windows.back() != leaving) return;
+  windows.pop_back();
+  if (QWidget* next = keyboardWindow()) giveKeyboardTo(next);
+}
+
+void letLinger(QWidget* window) {
+  std::erase_if(lingeringWindows(), [](const QPointer<QWidget>& w) { return w.isNull(); });
+  lingeringWindows().emplace_back(window);
+  QTimer::singleShot(kLingerMs, window, &QObject::deleteLater);
+}
+
+void endLingering() {
+  for (const QPointer<QWidget>& w : lingeringWindows())
+    if (w) w->deleteLater();
+  lingeringWindows().clear();
+}
+
+bool windowGone(QWidget* window) {
+  auto* formWindow = dynamic_cast<FormWindow*>(window);
+  return !window->isVisible() || (formWindow && !formWindow->form());
+}
+
+}  // namespace detail
 
 void installKeyRouting() {
   static KeyRouter* router = nullptr;

@@ -8,6 +8,7 @@
 
 #include "extract/tv1mode.h"
 #include "extract/tv_main.h"
+#include "extract/wizard_state.h"
 #include "help/nimbrel.h"
 #include "platform/system.h"
 #include "shared/identity.h"
@@ -56,6 +57,14 @@ TEST_F(StartUp, MainSetsTheIdentityAndShowsTheCompanionAndTheFirstPage) {
   EXPECT_EQ(Nimbrel.owner(), nullptr);
   EXPECT_EQ(shownPages(), std::vector<std::string>{"TV1Mode"});
   EXPECT_EQ(TV1Mode.PageSwitch, 0);
+}
+
+TEST_F(StartUp, TheFirstPageHasTheKeyboardBesideTheCompanion) {
+  Main();
+  userType(Qt::Key_Space);
+  EXPECT_EQ(mode1, kMveFile);
+  EXPECT_TRUE(TV1Mode.ButtonNext.enabled());
+  EXPECT_TRUE(Nimbrel.isVisible());
 }
 
 TEST_F(StartUp, ClosingTheFirstPageEndsTheProgram) {

@@ -240,6 +240,38 @@ TEST_F(TargetPage, FreeSpaceIsComparedIn64Bits) {
   EXPECT_EQ(user.messageBoxes().size(), 1u);
 }
 
+TEST_F(TargetPage, FreeSpacePastTwoGigabytesIsShownAndComparedInFull) {
+  struct Case {
+    uint64_t free;
+    int16_t output;
+    const char* shown;
+    bool asks;
+  };
+  // Two movies of 2.000.000.000 bytes need 4.000.000.000 bytes as MVE files, 2.000 more with the Win32 player.
+  const Case cases[] = {
+      {70'000'000'000, kWin32Exe, "70.000.000.000 Bytes", false},
+      {4'000'000'000, kMveOutput, "4.000.000.000 Bytes", false},
+      {4'000'001'999, kWin32Exe, "4.000.001.999 Bytes", true},
+      {3'000'000'000, kMveOutput, "3.000.000.000 Bytes", true},
+  };
+  // A directory that cannot be made: Finish stops right after the space test, before any run.
+  win::drives().map('P', "/proc/self");
+  for (const Case& c : cases) {
+    freeSpace->bytes['P'] = c.free;
+    open({2'000'000'000, 2'000'000'000}, c.output);
+    type("P:\\OUT");
+    EXPECT_EQ(TVTarget.LabelSpaceAvailable.caption(), c.shown);
+    size_t asked = user.messageBoxes().size();
+    if (c.asks) user.answerMessageBox(ui::kIdYes);
+    expectErrorBox();
+    userClick(TVTarget.ButtonNext);
+    EXPECT_EQ(user.messageBoxes().size() - asked, c.asks ? 1u : 0u) << c.shown;
+    EXPECT_EQ(errors.back().caption, "Could not create dir") << c.shown;
+    TVTarget.PageSwitch = -1;
+    TVTarget.unload();
+  }
+}
+
 TEST_F(TargetPage, ADirectoryThatCannotBeCreatedIsToldAndThePageStays) {
   win::drives().map('P', "/proc/self");
   freeSpace->bytes['P'] = 1'000'000;

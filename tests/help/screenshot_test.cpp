@@ -3,12 +3,10 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QPainter>
 
 #include "help/help_family.h"
 #include "help/nimbrel.h"
 #include "help/nimbrel_index.h"
-#include "platform/ui/units.h"
 
 using namespace testing_support;
 
@@ -34,13 +32,8 @@ TEST_F(HelpScreenshot, TheCompanionBesideTheTopicWindowOfTheRealManual) {
   ASSERT_FALSE(index.isNull());
 
   // Both windows where they stand on the screen.
-  QImage screen(ui::toPixelsX(ui::screenWidth()), ui::toPixelsY(ui::screenHeight()), QImage::Format_RGB32);
-  screen.fill(QColor(0, 128, 128));
-  QPainter painter(&screen);
-  painter.drawImage(Nimbrel.window()->geometry().topLeft(), companion);
-  painter.drawImage(NimbrelIndex.window()->geometry().topLeft(), index);
-  painter.end();
-  EXPECT_TRUE(screen.save(QString::fromStdString((companionFile.parent_path() / "help_windows.png").string())));
+  auto screenFile = saveScreenPicture({Nimbrel.window(), NimbrelIndex.window()}, "help_windows");
+  EXPECT_FALSE(QImage(QString::fromStdString(screenFile.string())).isNull());
 }
 
 }  // namespace

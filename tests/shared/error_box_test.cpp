@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <string>
 #include <vector>
 
@@ -88,6 +90,33 @@ TEST_F(ErrorBox, ANonFatalAssertionReturns) {
   EXPECT_FALSE(ui::programState().ended);
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].message, "odd\r\n\r\nContact program author with this information!");
+}
+
+TEST_F(ErrorBox, TheBoxOpensOnOKSoThatEnterOrSpaceAnswersIt) {
+  for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+    user.onModal("VystEMsg", [key](ui::Form&) {
+      EXPECT_EQ(VystEMsg.window()->focusWidget(), VystEMsg.ButtonOK.widget());
+      userType(key);
+      EXPECT_FALSE(VystEMsg.isLoaded()) << key;
+    });
+    ShowError("", "Font error", "first line\r\nsecond line");
+  }
+  EXPECT_EQ(user.modalForms().size(), 3u);
+}
+
+TEST_F(ErrorBox, TheMessageCanBeCopiedButNotChanged) {
+  user.onModal("VystEMsg", [](ui::Form&) {
+    userClick(VystEMsg.ErrorMessage);
+    for (int key : {Qt::Key_X, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Space}) userType(key);
+    EXPECT_EQ(VystEMsg.ErrorMessage.text(), "first line\r\nsecond line");
+    userType(Qt::Key_A, Qt::ControlModifier);
+    userType(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "first line\nsecond line");
+    // The message has no use for Enter: it answers the box from there as well.
+    userType(Qt::Key_Return);
+    EXPECT_FALSE(VystEMsg.isLoaded());
+  });
+  ShowError("", "Font error", "first line\r\nsecond line");
 }
 
 TEST_F(ErrorBox, Screenshot) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <optional>
 
@@ -29,7 +30,7 @@ win::DiskFreeSpace bytes(uint32_t freeClusters, uint32_t sectorsPerCluster = 8, 
 struct Case {
   std::optional<win::DiskFreeSpace> clusters;
   std::optional<uint64_t> userBytes;
-  int32_t expected;
+  int64_t expected;
 };
 
 class GetFreeSpace : public ::testing::Test {
@@ -40,16 +41,18 @@ class GetFreeSpace : public ::testing::Test {
   std::shared_ptr<FakeFreeSpace> fake = std::make_shared<FakeFreeSpace>();
 };
 
-TEST_F(GetFreeSpace, TakesTheLargerOfTwoCappedMeasurements) {
+TEST_F(GetFreeSpace, TakesTheLargerOfTwoFullMeasurements) {
+  constexpr int64_t kMost = std::numeric_limits<int64_t>::max();
   const Case cases[] = {
-      {std::nullopt, 3'000'000'000, 2'000'000'000},
-      {std::nullopt, 2'100'000'000, 2'000'000'000},
-      {std::nullopt, 2'000'000'000, 2'000'000'000},
+      {std::nullopt, 70'000'000'000, 70'000'000'000},
+      {std::nullopt, 3'000'000'000, 3'000'000'000},
+      {std::nullopt, 2'147'483'648, 2'147'483'648},
       {std::nullopt, 123'456, 123'456},
-      {bytes(1, 2'100'000'000, 1), 3'000'000'000, 2'100'000'000},
-      {bytes(1, 2'147'483'647, 1), std::nullopt, 2'147'483'647},
-      {bytes(1, 2'147'483'648u, 1), std::nullopt, 0},
-      {bytes(0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu), 5'000, 5'000},
+      {bytes(1, 2'100'000'000, 1), 3'000'000'000, 3'000'000'000},
+      {bytes(1, 2'100'000'000, 1), 1'000, 2'100'000'000},
+      {bytes(17'000'000, 8, 512), std::nullopt, 69'632'000'000},
+      {bytes(0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu), 5'000, kMost},
+      {std::nullopt, std::numeric_limits<uint64_t>::max(), kMost},
       {bytes(1000), 10, 4'096'000},
       {bytes(10), 1'000'000, 1'000'000},
       {bytes(0), 0, 0},

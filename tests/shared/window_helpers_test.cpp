@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "shared/error_box.h"
 #include "shared/splash.h"
 #include "support/ui_driver.h"
 
@@ -19,6 +20,25 @@ TEST_F(WindowHelpers, ShellOpenHandsTheTargetToTheDesktop) {
   ShellOpen("C:\\MANUAL\\welcome.htm");
   EXPECT_EQ(user.desktop().opened,
             (std::vector<std::string>{"http://www.example.org/vortane/", "C:\\MANUAL\\welcome.htm"}));
+}
+
+TEST_F(WindowHelpers, ShellOpenTellsWhenNoProgramOpensTheTarget) {
+  user.desktop().refuse = true;
+  std::vector<std::string> messages;
+  for (int i = 0; i < 2; ++i)
+    user.onModal("VystEMsg", [&](ui::Form& box) {
+      EXPECT_EQ(box.caption(), "Error");
+      EXPECT_EQ(VystEMsg.ErrorHeader.caption(), "Could not open ");
+      messages.push_back(VystEMsg.ErrorMessage.text());
+      VystEMsg.ButtonOK.click();
+    });
+  ShellOpen("http://www.example.org/vortane/");
+  ShellOpen("C:\\MANUAL\\welcome.htm");
+  EXPECT_EQ(messages, (std::vector<std::string>{
+                          "http://www.example.org/vortane/\r\n\r\nNo program for it was found.",
+                          "C:\\MANUAL\\welcome.htm\r\n\r\nNo program for it was found.",
+                      }));
+  EXPECT_EQ(user.desktop().opened.size(), 2u);
 }
 
 TEST_F(WindowHelpers, SetFormFontChangesOnlyTheNameOnEveryControlWithAFont) {

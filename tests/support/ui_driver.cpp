@@ -1,14 +1,19 @@
 #include "support/ui_driver.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QImage>
 #include <QListWidget>
+#include <QPainter>
 #include <QTest>
+#include <QWindow>
 #include <cstdlib>
 
 #include "platform/drives.h"
 #include "platform/ui/control.h"
 #include "platform/ui/font.h"
 #include "platform/ui/form.h"
+#include "platform/ui/units.h"
 
 // The system's font library keeps caches for the life of the process; they are not this project's leaks.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
@@ -34,16 +39,24 @@ void ensureApplication() {
   }
 }
 
+std::filesystem::path screenshotFile(const std::string& name) {
+  const char* env = std::getenv("VM_SCREENSHOT_DIR");
+  std::filesystem::path dir =
+      env && *env ? std::filesystem::path(env) : std::filesystem::path(VM_BUILD_DIR) / "screenshots";
+  std::filesystem::create_directories(dir);
+  return dir / (name + ".png");
+}
+
 }  // namespace
 
 bool RecordingDesktop::open(const std::string& target) {
   opened.push_back(target);
-  return true;
+  return !refuse;
 }
 
 bool RecordingDesktop::startTextViewer(const std::string& winPath) {
   viewed.push_back(winPath);
-  return true;
+  return !refuse;
 }
 
 bool RecordingSound::open(const std::string& winPath) {
@@ -146,14 +159,35 @@ void userKey(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers) {
   QTest::keyClick(widget, Qt::Key(qtKey), modifiers);
 }
 
+void userType(int qtKey, Qt::KeyboardModifiers modifiers) {
+  QCoreApplication::processEvents();  // the window system's activations that are on their way
+  QWindow* focus = QGuiApplication::focusWindow();
+  if (!focus || !focus->isVisible()) {
+    ADD_FAILURE() << "no window has the keyboard";
+    return;
+  }
+  QTest::keyClick(focus, Qt::Key(qtKey), modifiers);
+}
+
 std::filesystem::path saveScreenshot(ui::Form& form, const std::string& name) {
-  const char* env = std::getenv("VM_SCREENSHOT_DIR");
-  std::filesystem::path dir =
-      env && *env ? std::filesystem::path(env) : std::filesystem::path(VM_BUILD_DIR) / "screenshots";
-  std::filesystem::create_directories(dir);
-  std::filesystem::path file = dir / (name + ".png");
+  std::filesystem::path file = screenshotFile(name);
   QWidget* w = form.window();
   w->grab().save(QString::fromStdString(file.string()));
+  return file;
+}
+
+std::filesystem::path saveScreenPicture(const std::vector<QWidget*>& windows, const std::string& name) {
+  std::filesystem::path file = screenshotFile(name);
+  QImage screen(ui::toPixelsX(ui::screenWidth()), ui::toPixelsY(ui::screenHeight()), QImage::Format_RGB32);
+  screen.fill(QColor(0, 128, 128));
+  QPainter painter(&screen);
+  painter.setPen(QColor(64, 64, 64));  // a line where the frame would be, so that grey meets grey visibly
+  for (QWidget* w : windows) {
+    painter.drawPixmap(w->geometry().topLeft(), w->grab());
+    painter.drawRect(w->geometry().adjusted(-1, -1, 0, 0));
+  }
+  painter.end();
+  screen.save(QString::fromStdString(file.string()));
   return file;
 }
 

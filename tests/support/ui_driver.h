@@ -3,6 +3,7 @@
 // yields, recorders for the desktop and the sound device, and a fixture that ties them to a prefix.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
 #include <QWidget>
 #include <deque>
@@ -29,6 +30,7 @@ class RecordingDesktop : public win::Desktop {
   bool startTextViewer(const std::string& winPath) override;
   std::vector<std::string> opened;  // targets handed to the shell
   std::vector<std::string> viewed;  // files given to the text viewer
+  bool refuse = false;              // as a system with no program for them: every target is refused
 };
 
 // Commands as "stop", "close", "open <path>", "play".
@@ -93,9 +95,24 @@ class UiTest : public ::testing::Test {
 void userClick(ui::Control& control);
 void userDoubleClickRow(ui::Control& list, int row);
 void userKey(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Types a key on the keyboard: it reaches the window that has the keyboard focus, and there the control
+// with the focus. Fails the test when no window of the program has the keyboard.
+void userType(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// The shown top-level window of that Qt class, such as the system's message box or a popup menu; null
+// when none shows.
+template <typename Window>
+Window* shownWindow() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* window = qobject_cast<Window*>(w); window && window->isVisible()) return window;
+  return nullptr;
+}
 
 // Saves a picture of the form under $VM_SCREENSHOT_DIR, else build/screenshots; returns the file.
 std::filesystem::path saveScreenshot(ui::Form& form, const std::string& name);
+// Saves a picture of the whole screen with these windows where they stand, each later one above the
+// ones before and outlined, on the desktop's plain colour; returns the file.
+std::filesystem::path saveScreenPicture(const std::vector<QWidget*>& windows, const std::string& name);
 
 }  // namespace testing_support
 
