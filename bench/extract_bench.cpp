@@ -4,10 +4,10 @@
 // Builds an MVL library of MOVIES generated movies totalling MIB MiB (default 512 MiB in 8 movies) in a
 // temporary folder, then copies it five times each way, in turns: the whole library with the system's own
 // copy (copy_file_range over the whole file, as cp copies), its movies with a plain stdio copy, its movies
-// in the run's blocks with nothing between them (with copy_file_range, and with pread and pwrite), and its
-// movies with the run page's real run on an offscreen window. Prints the best throughput of each, the
-// run's ratios to the first two, what a yield and a progress step cost per block, and the memory: the
-// process's peak and how far the resident size grew during the runs.
+// in the run's blocks with nothing between them and no room set aside (with copy_file_range, and with pread
+// and pwrite), and its movies with the run page's real run on an offscreen window. Prints the best
+// throughput of each, the run's ratios to the first two, what a yield and a progress step cost per block,
+// and the memory: the process's peak and how far the resident size grew during the runs.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -222,8 +222,10 @@ int main(int argc, char** argv) {
     std::printf("extraction run:  %8.1f MiB/s (best of %d)\n", run, kRounds);
     std::printf("ratios:          %8.1f %% of the system copy, %.1f %% of the plain copy\n", 100.0 * run / system,
                 100.0 * run / plain);
-    std::printf("blocks alone:    %8.1f MiB/s copy_file_range in the run's %d blocks of %d bytes, nothing between\n",
-                inBlocks, blocks, kCopyBlock);
+    std::printf(
+        "blocks alone:    %8.1f MiB/s copy_file_range in the run's %d blocks of %d bytes, nothing between, no room set "
+        "aside\n",
+        inBlocks, blocks, kCopyBlock);
     std::printf("                 %8.1f MiB/s pread and pwrite in the same blocks through one buffer\n", buffered);
     std::printf("                 %8.1f %% and %.1f %% of the system copy; the run reaches %.1f %% of the first\n",
                 100.0 * inBlocks / system, 100.0 * buffered / system, 100.0 * run / inBlocks);

@@ -1,6 +1,7 @@
 #include "files.h"
 
 #include <fcntl.h>
+#include <linux/falloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -257,6 +258,11 @@ void putBytes(int number, const void* buf, size_t n) {
   const int failure = writeAt(f, static_cast<const char*>(buf), n, f.pos, done);
   f.pos += static_cast<int64_t>(done);
   if (failure) raise(failure);
+}
+
+void reserveBytes(int number, int64_t n) {
+  OpenFile& f = fileOf(number);
+  if (n > 0 && writes(f.mode)) ::fallocate(f.file.get(), FALLOC_FL_KEEP_SIZE, f.pos, n);
 }
 
 size_t copyBytes(int in, int out, size_t n) {

@@ -55,6 +55,10 @@ void putLong(int number, int32_t value);
 // the output is not open for writing, 61 when the disk is full; after a failed write both positions have
 // moved by the bytes that reached the output.
 size_t copyBytes(int in, int out, size_t n);
+// Asks the file system to set aside room for n bytes from the output's position on, so that writing them
+// later does not have to find room piece by piece; the file's length stays as it is. A file system that
+// cannot, or a file that is not open for writing, is no error: the writes then find their room as usual.
+void reserveBytes(int number, int64_t n);
 
 int64_t seek(int number);                 // current position, 1-based
 void seek(int number, int64_t position);  // 1-based; error 63 below 1

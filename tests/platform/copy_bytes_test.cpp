@@ -114,3 +114,22 @@ TEST(CopyBytes, FilesOpenTheWrongWayAreRefusedBeforeAnythingMoves) {
 }
 
 }  // namespace
+
+namespace {
+
+// Room set aside is never seen: neither the length nor a byte changes, whatever the file was opened for.
+TEST(ReserveBytes, ChangesNeitherTheLengthNorTheBytes) {
+  TempPrefix prefix;
+  const std::string bytes = bytesOf(1000, 3);
+  writeFile(prefix.driveC() / "f.bin", bytes);
+  for (win::OpenMode mode : {win::OpenMode::BinaryReadWrite, win::OpenMode::BinaryRead}) {
+    win::ScopedFile file("C:\\F.BIN", mode);
+    win::seek(file.number(), 501);
+    win::reserveBytes(file.number(), 1 << 20);
+    EXPECT_EQ(win::lof(file.number()), 1000);
+    EXPECT_EQ(win::seek(file.number()), 501);
+  }
+  EXPECT_EQ(readFile(prefix.driveC() / "f.bin"), bytes);
+}
+
+}  // namespace
