@@ -165,6 +165,18 @@ bool matchFrom(std::string_view p, std::string_view n) {
   return n.empty();
 }
 
+// The normal files of the pattern's directory that its name matches.
+std::vector<Entry> matchingFiles(const SplitPattern& sp) {
+  std::vector<Entry> files;
+  for (auto& e : listHost(sp.directory))
+    if (!e.directory && wildcardMatch(sp.name, e.name)) files.push_back(std::move(e));
+  return files;
+}
+
+int unlinkError(int err) {
+  return err == EACCES || err == EPERM || err == EROFS ? PathFileAccessError : numberFromErrno(err);
+}
+
 // The system's names ignore case, so a folder holds one file of a name: once the file is in place, other
 // spellings of its name (left by a host program) go, and nobody can open an older one instead.
 void removeOtherSpellings(const fs::path& kept) {
@@ -376,14 +388,20 @@ void kill(std::string_view pattern) {
   SplitPattern sp = splitPattern(pattern);
   if (sp.name.empty()) raise(FileNotFound, toUtf8(pattern));
   bool any = false;
-  for (auto& e : listHost(sp.directory)) {
-    if (e.directory || !wildcardMatch(sp.name, e.name)) continue;
-    if (::unlink(e.host.c_str()) != 0)
-      raise(errno == EACCES || errno == EPERM || errno == EROFS ? PathFileAccessError : numberFromErrno(errno),
-            e.host.string());
+  for (auto& e : matchingFiles(sp)) {
+    if (::unlink(e.host.c_str()) != 0) raise(unlinkError(errno), e.host.string());
     any = true;
   }
   if (!any) raise(FileNotFound, toUtf8(pattern));
+}
+
+std::vector<std::string> killEach(std::string_view pattern) {
+  SplitPattern sp = splitPattern(pattern);
+  std::vector<std::string> kept;
+  if (sp.name.empty()) return kept;
+  for (auto& e : matchingFiles(sp))
+    if (::unlink(e.host.c_str()) != 0) kept.push_back(sp.directory + e.name);
+  return kept;
 }
 
 void removeFile(std::string_view path) {
@@ -466,6 +484,17 @@ bool sameFile(std::string_view a, std::string_view b) {
   }, sb{};
   if (::stat(drives().toHost(a).c_str(), &sa) != 0 || ::stat(drives().toHost(b).c_str(), &sb) != 0) return false;
   return S_ISREG(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+bool sameDirectory(std::string_view a, std::string_view b) {
+  struct stat sa {
+  }, sb{};
+  try {
+    if (::stat(drives().toHost(a).c_str(), &sa) != 0 || ::stat(drives().toHost(b).c_str(), &sb) != 0) return false;
+  } catch (const Error&) {
+    return false;
+  }
+  return S_ISDIR(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 }  // namespace win

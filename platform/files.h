@@ -81,6 +81,10 @@ std::vector<std::string> subdirectories(std::string_view directory);  // sorted,
 bool directoryExists(std::string_view path);
 
 void kill(std::string_view pattern);  // deletes matching normal files; error 53 when none matches
+// Deletes every normal file matching the pattern, going on past one that cannot be deleted, and gives the
+// Windows paths (the pattern's directory followed by the name) of those that could not be. A pattern that
+// matches nothing, also in a directory that does not exist, is no error; a drive that is not ready is.
+std::vector<std::string> killEach(std::string_view pattern);
 // Deletes the one entry at that exact path, hidden or not (a link itself, not what it leads to; never a
 // directory); error 53 when nothing is there.
 void removeFile(std::string_view path);
@@ -104,6 +108,9 @@ void replaceFile(std::string_view from, std::string_view to);
 bool entryExists(std::string_view path);
 // True when both paths name one existing file, whatever drive or spelling reaches it.
 bool sameFile(std::string_view a, std::string_view b);
+// True when both paths name one existing directory, whatever drive, spelling, "..", trailing separator or
+// link reaches it (a drive's root and the folder of another drive that leads to it are one).
+bool sameDirectory(std::string_view a, std::string_view b);
 
 // "*" any run of characters, "?" any one character, without regard to case; "*.*" also matches names
 // without a dot, and a pattern ending in "." matches names without an extension.
