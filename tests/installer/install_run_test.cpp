@@ -60,6 +60,8 @@ ModuleContents emptyModule(const std::string& name) {
 
 class InstallRun : public RunTest {
  protected:
+  InstallRun() { startLibrary(); }
+
   fs::path toolsDir() const { return prefix.driveC() / "VMTOOLS" / "TOOLS"; }
 };
 

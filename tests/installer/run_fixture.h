@@ -1,6 +1,6 @@
 #pragma once
-// The install run on a test's own prefix: the library started on the base directory C:\VYST, module
-// archives in C:\SETUP, the module screen open, and what the run leaves behind read back.
+// The install run on a test's own prefix: module archives in C:\SETUP, the module screen open, and what
+// the run leaves behind read back.
 #include <QObject>
 #include <filesystem>
 #include <functional>
@@ -42,8 +42,6 @@ class PaintRecorder : public QObject {
 
 class RunTest : public InstallerTest {
  protected:
-  RunTest() { startLibrary(); }
-
   // Shows the module screen, which loads the archives of C:\SETUP.
   void openScreen();
   // The user presses Next, which runs the whole run before it returns.

@@ -47,6 +47,8 @@ std::vector<std::string> recordsOf(const std::string& name, const std::string& d
 
 class UninstallRun : public RunTest {
  protected:
+  UninstallRun() { startLibrary(); }
+
   fs::path toolsDir() const { return prefix.driveC() / "VMTOOLS" / "TOOLS"; }
 
   // vyst.ini with the general line and these records.

@@ -58,8 +58,8 @@ TEST_F(DefaultPrefix, IsLaidOutByTheInstallerWithAShortcutPerModule) {
   EXPECT_EQ(GetIniString("C:\\VORTANE", "vyst.ini", "Moduls_LastInstallMode", "NIMBREL"), "Install");
   EXPECT_EQ(GetIniString("C:\\VORTANE", "vyst.ini", "Moduls_EXEs", "TOVRIK32"), "tovrik32");
   EXPECT_EQ(win::dirSearch("C:\\WINDOWS\\Start Menu\\Programs\\Vortane Manager\\*.desktop"),
-            (std::vector<std::string>{"Nimbrel help companion files.desktop", "Tovrikall32 manual.desktop",
-                                      "Tovrikall32 movie extraction wizard.desktop"}));
+            (std::vector<std::string>{"Nimbrel companion files.desktop", "Tovrikall32 manual.desktop",
+                                      "Tovrikall32 MVE wizard.desktop"}));
   EXPECT_TRUE(readFile(host("C:\\VORTANE\\TOVRIK32\\tovrik32")) == readFile(VM_WIZARD_PROGRAM));
 }
 

@@ -65,7 +65,7 @@ ModulePlan wizardPlan(const fs::path& sourceTree, const fs::path& program) {
   const fs::path data = sourceTree / "extract" / "data";
   return {"TOVRIK32",
           "Tovrikall32",
-          "Tovrikall32 movie extraction wizard",
+          "Tovrikall32 MVE wizard",
           "C:\\VMTOOLS\\TOVRIK32",
           exe,
           {"Tovrikall32 extracts the MVE movies of Vortane 2 and other games from MVE files, MVL movie",
@@ -117,7 +117,7 @@ ModulePlan companionPlan(const fs::path& sourceTree) {
   const fs::path data = sourceTree / "help" / "data";
   return {"NIMBREL",
           "Nimbrel help companion",
-          "Nimbrel help companion files",
+          "Nimbrel companion files",
           "C:\\VMTOOLS\\_VYST",
           "",
           {"The picture and the sounds of Nimbrel, the help companion of the Vortane Manager tools, in the",
