@@ -22,8 +22,11 @@ namespace fs = std::filesystem;
 namespace win {
 namespace {
 
-// Bytes per step of a copy the kernel cannot do.
+// Bytes per step of a copy that goes through the program: a small buffer for a short copy, a larger one for
+// a long copy, where fewer steps pay.
 constexpr size_t kBufferedCopy = 32768;
+constexpr size_t kLongBufferedCopy = 1 << 20;
+constexpr int64_t kPage = 4096;
 
 struct OpenFile {
   Descriptor file;
@@ -90,8 +93,7 @@ size_t kernelCopy(OpenFile& source, OpenFile& target, size_t n) {
 }
 
 // One buffer's worth through the program; on a failed write both positions have moved by what was written.
-size_t bufferedCopy(OpenFile& source, OpenFile& target, size_t n) {
-  std::array<char, kBufferedCopy> buffer;
+size_t bufferedCopy(OpenFile& source, OpenFile& target, size_t n, std::vector<char>& buffer) {
   const size_t got = readAt(source, buffer.data(), std::min(n, buffer.size()), source.pos);
   size_t done = 0;
   const int failure = writeAt(target, buffer.data(), got, target.pos, done);
@@ -283,7 +285,10 @@ size_t copyBytes(int in, int out, size_t n) {
   if (!reads(source.mode)) raise(BadFileMode);
   if (!writes(target.mode)) raise(PathFileAccessError, "file is open for reading");
   size_t copied = 0;
-  bool inKernel = true;
+  // The kernel's copy is slower than reading and writing when the two positions lie at different places
+  // within a page (a part of a file at an odd offset, such as an archive entry's data).
+  bool inKernel = (source.pos - target.pos) % kPage == 0;
+  std::vector<char> buffer;
   while (copied < n) {
     const size_t left = n - copied;
     size_t step = inKernel ? kernelCopy(source, target, left) : 0;
@@ -291,8 +296,9 @@ size_t copyBytes(int in, int out, size_t n) {
       // Refused, or nothing found to copy: a read tells the end of the input from a kernel that cannot
       // copy this pair (some special files even look empty to it), and gives the read's error numbers.
       inKernel = false;
-      step = bufferedCopy(source, target, left);
-      if (step < std::min(left, kBufferedCopy)) return copied + step;  // the read found the end
+      if (buffer.empty()) buffer.resize(n > kLongBufferedCopy ? kLongBufferedCopy : kBufferedCopy);
+      step = bufferedCopy(source, target, left, buffer);
+      if (step < std::min(left, buffer.size())) return copied + step;  // the read found the end
     }
     copied += step;
   }
