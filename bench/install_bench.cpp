@@ -8,19 +8,15 @@
 // start and install run on an offscreen window (the archive extracted into the temporary directory, each
 // file then moved into place). Prints the best throughput of each, the run's ratios to the first two, and
 // the memory: the process's peak and how far the resident size grew during the runs.
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iostream>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -82,29 +78,17 @@ Module planModule(const fs::path& archive, int64_t totalBytes, int count) {
   return module;
 }
 
-// The generator's memory is not the run's: it works in a child process, one file's bytes at a time.
-void writeModuleApart(const Module& module) {
-  pid_t child = fork();
-  if (child == 0) {
-    try {
-      samples::HogWriter writer(module.archive);
-      writer.add("quarrow.inf", module.description);
-      uint32_t state = 1;
-      for (const Entry& entry : module.entries) {
-        std::string bytes(static_cast<size_t>(entry.size), '\0');
-        for (char& c : bytes) c = static_cast<char>((state = state * 1664525u + 1013904223u) >> 24);
-        writer.add(entry.name, bytes);
-      }
-      writer.close();
-      _exit(0);
-    } catch (const std::exception& e) {
-      std::cerr << e.what() << "\n";
-      _exit(1);
-    }
+// One file's bytes at a time.
+void writeModule(const Module& module) {
+  samples::HogWriter writer(module.archive);
+  writer.add("quarrow.inf", module.description);
+  uint32_t state = 1;
+  for (const Entry& entry : module.entries) {
+    std::string bytes(static_cast<size_t>(entry.size), '\0');
+    for (char& c : bytes) c = static_cast<char>((state = state * 1664525u + 1013904223u) >> 24);
+    writer.add(entry.name, bytes);
   }
-  int status = 0;
-  waitpid(child, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("the generator failed");
+  writer.close();
 }
 
 void writeKey(const std::string& file, const char* section, const char* key, const std::string& value) {
@@ -159,7 +143,8 @@ int main(int argc, char** argv) {
   const fs::path folder = folderTemplate;
   try {
     const Module module = planModule(folder / "BENCH.QRM", totalMiB * 1024 * 1024, count);
-    writeModuleApart(module);
+    // The generator's memory is not the run's.
+    bench::runApart([&] { writeModule(module); });
     const double archiveBytes = double(fs::file_size(module.archive)), moduleBytes = double(module.bytes);
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -193,7 +178,7 @@ int main(int argc, char** argv) {
       }
       compared = true;
     };
-    const std::array<std::function<void()>, kWays> ways = {
+    const std::vector<std::function<void()>> ways = {
         [&] { bench::systemCopy(module.archive, out / "BENCH.QRM"); },
         [&] {
           copyEntries(
@@ -211,25 +196,13 @@ int main(int argc, char** argv) {
       if (way == kInstallRun) freshFamily();
       bench::emptyFolder(out);
     };
-    std::array<double, kWays> best;
-    best.fill(std::numeric_limits<double>::infinity());
     // One copy first, so that the archive is in the page cache for every timed one.
     prepare(kSystemCopy);
     ways[kSystemCopy]();
     const long rssBefore = bench::statusKiB("VmRSS");
-    long runPeak = 0;
-    for (int round = 0; round < kRounds; ++round) {
-      for (int turn = 0; turn < kWays; ++turn) {
-        const int way = (round + turn) % kWays;
-        prepare(way);
-        if (way == kInstallRun) bench::resetPeak();
-        best[way] = std::min(best[way], bench::seconds(ways[way]));
-        if (way == kInstallRun) {
-          runPeak = std::max(runPeak, bench::statusKiB("VmHWM"));
-          checkInstall();
-        }
-      }
-    }
+    const bench::Turns turns = bench::timeInTurns(ways, kRounds, prepare, kInstallRun, checkInstall);
+    const std::vector<double>& best = turns.best;
+    const long runPeak = turns.watchedPeakKiB;
     freshFamily();
 
     const double system = mib(archiveBytes) / best[kSystemCopy], plain = mib(moduleBytes) / best[kPlainCopy],

@@ -1,12 +1,10 @@
 // The install run of the module screen: Install, Repair and Update, the progress display, the error list,
 // "delm", and how the run keeps what it cannot replace.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QTest>
-#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -33,12 +31,7 @@ const std::string kInstallCaptions[] = {"Deleting unused files from older instal
 // Deletes old files, makes its directory with a subfolder and one below the base directory, copies three of
 // the four entries of its archive there, and has a "/" in the name of its shortcut.
 ModuleContents toolsModule() {
-  ModuleContents contents;
-  contents.name = "tools";
-  contents.longName = "Vortane Tools";
-  contents.desc = "Vortane/Tools";
-  contents.defaultDirectory = "C:\\VMTOOLS\\TOOLS";
-  contents.exeFile = "tools.exe";
+  ModuleContents contents = vortaneTools();
   contents.lists = {
       {"RmFiles", {"old.exe, Main", "*.bak, Main\\data"}},
       {"MkDirs", {"Main", "Main\\data", "Vyst\\shared"}},
@@ -281,14 +274,8 @@ TEST_F(InstallRun, AnEntryThatDoesNotFitOnTheDiskKeepsTheInstalledFile) {
   writeFile(toolsDir() / "tools.exe", "installed before");
   putModule("TOOLS.QRM", toolsModule());
   openScreen();
-  // A file size limit that the program's entry passes and nothing else does, as on a nearly full disk.
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit limited{60000, saved.rlim_max};
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-  pressNext();
-  setrlimit(RLIMIT_FSIZE, &saved);
+  // Of everything written, only the program's entry grows past the limit.
+  pressNextWithFileSizeLimit(60000);
   EXPECT_EQ(listLines(), std::vector<std::string>{"Error copying to C:\\VMTOOLS\\TOOLS\\tools.exe"});
   EXPECT_EQ(readFile(toolsDir() / "tools.exe"), "installed before");
   EXPECT_EQ(namesIn(baseDir() / "_Temp"), (std::vector<std::string>{"EXTRA.TXT", "QUARROW.INF"}))
@@ -361,13 +348,7 @@ TEST_F(InstallRun, RecordsThatCannotBeWrittenAreListed) {
   const std::string before = vystIni();
   putModule("TOOLS.QRM", toolsModule());
   openScreen();
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit limited{80050, saved.rlim_max};
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-  pressNext();
-  setrlimit(RLIMIT_FSIZE, &saved);
+  pressNextWithFileSizeLimit(80050);
   EXPECT_EQ(listLines(), std::vector<std::string>{"Could not register module Vortane Tools"});
   EXPECT_TRUE(vystIni() == before);
   EXPECT_TRUE(readFile(toolsDir() / "tools.exe") == kProgram);

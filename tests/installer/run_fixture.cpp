@@ -1,8 +1,11 @@
 #include "run_fixture.h"
 
+#include <sys/resource.h>
+
 #include <QEvent>
 #include <QWidget>
 #include <algorithm>
+#include <csignal>
 
 #include "installer/qwscreen2.h"
 #include "platform/drives.h"
@@ -34,12 +37,33 @@ std::vector<PaintRecorder::Look> PaintRecorder::looksOf(ui::Label& label) const 
   return looks;
 }
 
+ModuleContents vortaneTools() {
+  ModuleContents contents;
+  contents.name = "tools";
+  contents.longName = "Vortane Tools";
+  contents.desc = "Vortane/Tools";
+  contents.defaultDirectory = "C:\\VMTOOLS\\TOOLS";
+  contents.exeFile = "tools.exe";
+  return contents;
+}
+
 void RunTest::openScreen() {
   QWScreen2.show();
   ASSERT_FALSE(ui::programState().ended) << "the module screen did not open";
 }
 
 void RunTest::pressNext() { userClick(QWScreen2.ButtonNext); }
+
+void RunTest::pressNextWithFileSizeLimit(uint64_t bytes) {
+  // A write past the limit then fails with an error instead of ending the process.
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit limited{bytes, saved.rlim_max};
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+  pressNext();
+  setrlimit(RLIMIT_FSIZE, &saved);
+}
 
 std::vector<std::string> RunTest::listLines() {
   std::vector<std::string> lines;

@@ -2,6 +2,7 @@
 // The install run on a test's own prefix: module archives in C:\SETUP, the module screen open, and what
 // the run leaves behind read back.
 #include <QObject>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <ostream>
@@ -40,12 +41,18 @@ class PaintRecorder : public QObject {
   std::vector<std::pair<QWidget*, ui::Label*>> labels_;
 };
 
+// The module "tools" without its lists and entries: "Vortane Tools" proposed in C:\VMTOOLS\TOOLS, its
+// program tools.exe, a "/" in the name of its shortcut.
+ModuleContents vortaneTools();
+
 class RunTest : public InstallerTest {
  protected:
   // Shows the module screen, which loads the archives of C:\SETUP.
   void openScreen();
   // The user presses Next, which runs the whole run before it returns.
   void pressNext();
+  // Next pressed while no file can grow past that many bytes, as on a nearly full disk.
+  void pressNextWithFileSizeLimit(uint64_t bytes);
   // The lines of List1: the module lines before the run, the error list after it.
   static std::vector<std::string> listLines();
 

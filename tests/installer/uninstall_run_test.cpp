@@ -1,10 +1,8 @@
 // The uninstall steps of the install run: what goes, what stays, and the mends that keep an uninstall to
 // exactly what the module names.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QCoreApplication>
-#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -26,12 +24,7 @@ const std::vector<std::string> kGeneral = {"[General]", "Vyst3-Installer=Quarrow
 // Installed in C:\VMTOOLS\TOOLS with a data and an empty folder, and a file in a folder below the base
 // directory.
 ModuleContents toolsModule() {
-  ModuleContents contents;
-  contents.name = "tools";
-  contents.longName = "Vortane Tools";
-  contents.desc = "Vortane/Tools";
-  contents.defaultDirectory = "C:\\VMTOOLS\\TOOLS";
-  contents.exeFile = "tools.exe";
+  ModuleContents contents = vortaneTools();
   contents.lists = {{"MkDirs", {"Main", "Main\\data", "Main\\empty", "Vyst\\shared"}},
                     {"Files",
                      {"TOOLS.EXE, tools.exe, Main", "LEVEL1.BIN, Level1.dat, Main\\data",
@@ -240,13 +233,7 @@ TEST_F(UninstallRun, RecordsThatCannotBeEmptiedAreListed) {
   openScreen();
   modules[1].Mode = kUninstall;
   // vyst.ini is past a file size limit, as on a nearly full disk: no rewrite of it fits.
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit limited{80000, saved.rlim_max};
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-  pressNext();
-  setrlimit(RLIMIT_FSIZE, &saved);
+  pressNextWithFileSizeLimit(80000);
   EXPECT_EQ(listLines(), std::vector<std::string>{"Could not unregister module Vortane Tools"});
   EXPECT_TRUE(vystIni() == before);
 }
