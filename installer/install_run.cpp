@@ -57,7 +57,7 @@ void showProgress(int16_t j, int16_t n) {
 // The steps of the module's mode, when its own description and its directory allow them.
 void runSteps(const ModuleInfo& m, int16_t mode, bool described) {
   if (!described) {
-    // inf_dir would hold another module's lists, which must not be carried out under this one's name.
+    // Without its own description the steps would find no lists, or another module's, under this name.
     QWScreen2.AddError("Could not read the module description in " + m.File);
     return;
   }
