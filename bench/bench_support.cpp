@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <iostream>
 #include <limits>
 #include <stdexcept>
 #include <vector>
@@ -52,6 +54,43 @@ double seconds(const std::function<void()>& work) {
   const auto start = std::chrono::steady_clock::now();
   work();
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+Turns timeInTurns(const std::vector<std::function<void()>>& ways, int rounds,
+                  const std::function<void(int way)>& before, int watched, const std::function<void()>& afterWatched) {
+  const int count = static_cast<int>(ways.size());
+  Turns turns{std::vector<double>(ways.size(), std::numeric_limits<double>::infinity()), 0};
+  for (int round = 0; round < rounds; ++round) {
+    for (int turn = 0; turn < count; ++turn) {
+      const int way = (round + turn) % count;
+      before(way);
+      if (way == watched) resetPeak();
+      const size_t at = static_cast<size_t>(way);
+      turns.best[at] = std::min(turns.best[at], seconds(ways[at]));
+      if (way == watched) {
+        turns.watchedPeakKiB = std::max(turns.watchedPeakKiB, statusKiB("VmHWM"));
+        afterWatched();
+      }
+    }
+  }
+  return turns;
+}
+
+void runApart(const std::function<void()>& work) {
+  const pid_t child = fork();
+  if (child < 0) throw std::runtime_error("cannot start a child process");
+  if (child == 0) {
+    try {
+      work();
+      _exit(0);
+    } catch (const std::exception& e) {
+      std::cerr << e.what() << "\n";
+      _exit(1);
+    }
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("the child process failed");
 }
 
 double secondsPerCall(int calls, int rounds, const std::function<void(int index)>& call) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace bench {
 
@@ -14,6 +15,20 @@ inline constexpr size_t kPlainBuffer = 65536;
 
 // Seconds the work takes by the steady clock.
 double seconds(const std::function<void()>& work);
+
+// The best seconds of each way over rounds rounds, the ways taken in turns, each round starting one way
+// further on so that none always follows another. before(way) runs untimed before each. For the way
+// watched, the peak resident size is read (VmHWM, reset just before it) and afterWatched runs untimed
+// after it, for a check.
+struct Turns {
+  std::vector<double> best;
+  long watchedPeakKiB = 0;
+};
+Turns timeInTurns(const std::vector<std::function<void()>>& ways, int rounds,
+                  const std::function<void(int way)>& before, int watched, const std::function<void()>& afterWatched);
+
+// Runs work in a child process, so that its memory is not the benchmark's; throws when it fails.
+void runApart(const std::function<void()>& work);
 
 // Seconds per call of the shortest of rounds runs of calls calls each; call gets the call's index.
 double secondsPerCall(int calls, int rounds, const std::function<void(int index)>& call);

@@ -8,7 +8,6 @@
 // and pwrite), and its movies with the run page's real run on an offscreen window. Prints the best
 // throughput of each, the run's ratios to the first two, what a yield and a progress step cost per block,
 // and the memory: the process's peak and how far the resident size grew during the runs.
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -20,7 +19,6 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -74,23 +72,6 @@ void writeLibrary(const Library& library) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   }
   if (!out) throw std::runtime_error("cannot write " + library.file.string());
-}
-
-// The generator's memory is not the run's: it works in a child process.
-void writeLibraryApart(const Library& library) {
-  pid_t child = fork();
-  if (child == 0) {
-    try {
-      writeLibrary(library);
-      _exit(0);
-    } catch (const std::exception& e) {
-      std::cerr << e.what() << "\n";
-      _exit(1);
-    }
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("the generator failed");
 }
 
 void extractionRun(const Library& library, const std::string& winLibrary, const std::string& winTarget) {
@@ -149,7 +130,8 @@ int main(int argc, char** argv) {
   const fs::path folder = folderTemplate;
   try {
     const Library library = planLibrary(folder / "MOVIES.MVL", totalMiB * 1024 * 1024, count);
-    writeLibraryApart(library);
+    // The generator's memory is not the run's.
+    bench::runApart([&] { writeLibrary(library); });
     const double libraryBytes = double(fs::file_size(library.file)), movieBytes = double(library.bytes);
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -171,7 +153,7 @@ int main(int argc, char** argv) {
         if (fs::file_size(out / movie.Name) != static_cast<uintmax_t>(movie.Size))
           throw std::runtime_error("the run wrote " + movie.Name + " with the wrong size");
     };
-    const std::array<std::function<void()>, kWays> ways = {
+    const std::vector<std::function<void()>> ways = {
         [&] { bench::systemCopy(library.file, out / "MOVIES.MVL"); },
         [&] {
           copyMovies(
@@ -189,25 +171,14 @@ int main(int argc, char** argv) {
         },
         [&] { extractionRun(library, "T:\\MOVIES.MVL", "T:\\out"); },
     };
-    std::array<double, kWays> best;
-    best.fill(std::numeric_limits<double>::infinity());
     // One copy first, so that the library is in the page cache for every timed one.
     bench::emptyFolder(out);
     ways[kSystemCopy]();
     const long rssBefore = bench::statusKiB("VmRSS");
-    long runPeak = 0;
-    for (int round = 0; round < kRounds; ++round) {
-      for (int turn = 0; turn < kWays; ++turn) {
-        const int way = (round + turn) % kWays;
-        bench::emptyFolder(out);
-        if (way == kRun) bench::resetPeak();
-        best[way] = std::min(best[way], bench::seconds(ways[way]));
-        if (way == kRun) {
-          runPeak = std::max(runPeak, bench::statusKiB("VmHWM"));
-          checkRun();
-        }
-      }
-    }
+    const bench::Turns turns = bench::timeInTurns(
+        ways, kRounds, [&](int) { bench::emptyFolder(out); }, kRun, checkRun);
+    const std::vector<double>& best = turns.best;
+    const long runPeak = turns.watchedPeakKiB;
     bench::emptyFolder(out);
     const double emptyRun = bench::seconds([&] { extractionRun(Library{}, "T:\\MOVIES.MVL", "T:\\out"); });
     const int blocks = blocksOf(library);

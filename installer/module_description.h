@@ -13,7 +13,10 @@ inline constexpr std::string_view kModuleDescriptionFile = "quarrow.inf";
 // The family's settings file in pfad_vyst, with the module records keyed by module Name.
 inline constexpr std::string_view kFamilySettingsFile = "vyst.ini";
 inline constexpr std::string_view kModuleDirsSection = "Moduls_Dirs";
+inline constexpr std::string_view kModuleExesSection = "Moduls_EXEs";
 inline constexpr std::string_view kModuleVersionsSection = "Moduls_Versions";
+inline constexpr std::string_view kModuleLastModeSection = "Moduls_LastInstallMode";
+inline constexpr std::string_view kDetourSection = "Detour";
 // Directory shown for an update-only module with no installed copy to update.
 inline constexpr std::string_view kUpdateOnlyNotInstalled = "(Upgrade only, old version not installed)";
 

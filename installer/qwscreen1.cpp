@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "installer/drive_path.h"
 #include "platform/error.h"
 #include "platform/ui/application.h"
 #include "shared/error_report.h"
@@ -14,14 +15,6 @@
 QWScreen1Form QWScreen1;
 
 namespace {
-
-bool isDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-// Only "X:\..." names one directory: a relative path or a bare "X:" would depend on the current
-// directory of the moment, which C:\VYST.CFG cannot record.
-bool isAbsoluteDrivePath(std::string_view dir) {
-  return dir.size() >= 3 && isDriveLetter(dir[0]) && dir[1] == ':' && dir[2] == '\\';
-}
 
 void showInvalidDir() { ShowError("", "Invalid dir", "Could not install Vyst3 in that directory. Choose another!"); }
 
@@ -66,7 +59,7 @@ void QWScreen1_ButtonNext_Click() {
   }
   // The settings layer trims what it reads back, so blanks at the ends could never be recorded.
   TrimBlanks(typed);
-  if (!isAbsoluteDrivePath(typed)) {
+  if (!IsAbsoluteDrivePath(typed)) {
     showInvalidDir();
     return;
   }

@@ -171,8 +171,6 @@ void QWScreen2_TextDir_Change() {
   rewriteSelectedLine(m);
 }
 
-void QWScreen2_ButtonNext_Click() {}
-
 void QWScreen2_ButtonCancel_Click() { QWScreen2.CloseScreen(); }
 
 void QWScreen2Form::CloseScreen() { unload(); }

@@ -2,7 +2,10 @@
 // The module screen, the installer's main window: one line per module archive of pfad_main with its mode
 // and directory, and the details of the selected module, whose mode and directory the user chooses. List
 // line i belongs to slot i + 1 of modules. Its unload ends the program.
+#include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "installer/installer_screen.h"
 #include "installer/installer_state.h"
@@ -20,7 +23,20 @@ void QWScreen2_List1_Click();
 void QWScreen2_ComboMode_Click();
 void QWScreen2_TextDir_Change();
 void QWScreen2_ButtonCancel_Click();
-void QWScreen2_ButtonNext_Click();  // the install run
+// The install run (install_run.cpp): carries out each module's mode in list order, showing its steps, then
+// shows the error list and leaves Exit as the only action.
+void QWScreen2_ButtonNext_Click();
+
+// The run's error list, lines numbered 1 to 32.
+struct ErrorLines {
+  static constexpr int kCapacity = 32;
+  std::array<std::string, kCapacity> values;
+  std::string& operator[](int i) { return values.at(static_cast<size_t>(i - 1)); }
+  const std::string& operator[](int i) const { return values.at(static_cast<size_t>(i - 1)); }
+};
+
+// The look of a step label of the run.
+enum StepState : int16_t { kStepPending = 0, kStepRunning = 1, kStepDone = 2 };
 
 // The labels come first: they lie beneath the list and the text boxes, which some of them overlap.
 class QWScreen2Form : public InstallerScreen {
@@ -44,6 +60,14 @@ class QWScreen2Form : public InstallerScreen {
   // on, one list line each; an archive that does not load takes no slot.
   void InitList();
   void CloseScreen();  // as Cancel
+
+  // The run's methods (install_run.cpp). SetStepState makes a step label italic when pending, bold while
+  // running, plain when done, and repaints it at once. AddError appends a line to ErrorList; from the
+  // 33rd on, line 32 reads "Too many errors. Rest of error list skipped." instead.
+  void SetStepState(ui::Label& label, int16_t state);
+  void AddError(std::string_view text);
+  ErrorLines ErrorList;    // lines 1 to ErrorCount; line 1 is preset with the run's first line
+  int16_t ErrorCount = 0;  // 0 to 32
 
  protected:
   void design() override;

@@ -22,8 +22,11 @@ namespace fs = std::filesystem;
 namespace win {
 namespace {
 
-// Bytes per step of a copy the kernel cannot do.
+// Bytes per step of a copy that goes through the program: a small buffer for a short copy, a larger one for
+// a long copy, where fewer steps pay.
 constexpr size_t kBufferedCopy = 32768;
+constexpr size_t kLongBufferedCopy = 1 << 20;
+constexpr int64_t kPage = 4096;
 
 struct OpenFile {
   Descriptor file;
@@ -90,8 +93,7 @@ size_t kernelCopy(OpenFile& source, OpenFile& target, size_t n) {
 }
 
 // One buffer's worth through the program; on a failed write both positions have moved by what was written.
-size_t bufferedCopy(OpenFile& source, OpenFile& target, size_t n) {
-  std::array<char, kBufferedCopy> buffer;
+size_t bufferedCopy(OpenFile& source, OpenFile& target, size_t n, std::vector<char>& buffer) {
   const size_t got = readAt(source, buffer.data(), std::min(n, buffer.size()), source.pos);
   size_t done = 0;
   const int failure = writeAt(target, buffer.data(), got, target.pos, done);
@@ -163,6 +165,18 @@ bool matchFrom(std::string_view p, std::string_view n) {
     n.remove_prefix(1);
   }
   return n.empty();
+}
+
+// The normal files of the pattern's directory that its name matches.
+std::vector<Entry> matchingFiles(const SplitPattern& sp) {
+  std::vector<Entry> files;
+  for (auto& e : listHost(sp.directory))
+    if (!e.directory && wildcardMatch(sp.name, e.name)) files.push_back(std::move(e));
+  return files;
+}
+
+int unlinkError(int err) {
+  return err == EACCES || err == EPERM || err == EROFS ? PathFileAccessError : numberFromErrno(err);
 }
 
 // The system's names ignore case, so a folder holds one file of a name: once the file is in place, other
@@ -271,7 +285,10 @@ size_t copyBytes(int in, int out, size_t n) {
   if (!reads(source.mode)) raise(BadFileMode);
   if (!writes(target.mode)) raise(PathFileAccessError, "file is open for reading");
   size_t copied = 0;
-  bool inKernel = true;
+  // The kernel's copy is slower than reading and writing when the two positions lie at different places
+  // within a page (a part of a file at an odd offset, such as an archive entry's data).
+  bool inKernel = (source.pos - target.pos) % kPage == 0;
+  std::vector<char> buffer;
   while (copied < n) {
     const size_t left = n - copied;
     size_t step = inKernel ? kernelCopy(source, target, left) : 0;
@@ -279,8 +296,9 @@ size_t copyBytes(int in, int out, size_t n) {
       // Refused, or nothing found to copy: a read tells the end of the input from a kernel that cannot
       // copy this pair (some special files even look empty to it), and gives the read's error numbers.
       inKernel = false;
-      step = bufferedCopy(source, target, left);
-      if (step < std::min(left, kBufferedCopy)) return copied + step;  // the read found the end
+      if (buffer.empty()) buffer.resize(n > kLongBufferedCopy ? kLongBufferedCopy : kBufferedCopy);
+      step = bufferedCopy(source, target, left, buffer);
+      if (step < std::min(left, buffer.size())) return copied + step;  // the read found the end
     }
     copied += step;
   }
@@ -376,14 +394,20 @@ void kill(std::string_view pattern) {
   SplitPattern sp = splitPattern(pattern);
   if (sp.name.empty()) raise(FileNotFound, toUtf8(pattern));
   bool any = false;
-  for (auto& e : listHost(sp.directory)) {
-    if (e.directory || !wildcardMatch(sp.name, e.name)) continue;
-    if (::unlink(e.host.c_str()) != 0)
-      raise(errno == EACCES || errno == EPERM || errno == EROFS ? PathFileAccessError : numberFromErrno(errno),
-            e.host.string());
+  for (auto& e : matchingFiles(sp)) {
+    if (::unlink(e.host.c_str()) != 0) raise(unlinkError(errno), e.host.string());
     any = true;
   }
   if (!any) raise(FileNotFound, toUtf8(pattern));
+}
+
+std::vector<std::string> killEach(std::string_view pattern) {
+  SplitPattern sp = splitPattern(pattern);
+  std::vector<std::string> kept;
+  if (sp.name.empty()) return kept;
+  for (auto& e : matchingFiles(sp))
+    if (::unlink(e.host.c_str()) != 0) kept.push_back(sp.directory + e.name);
+  return kept;
 }
 
 void removeFile(std::string_view path) {
@@ -466,6 +490,17 @@ bool sameFile(std::string_view a, std::string_view b) {
   }, sb{};
   if (::stat(drives().toHost(a).c_str(), &sa) != 0 || ::stat(drives().toHost(b).c_str(), &sb) != 0) return false;
   return S_ISREG(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+bool sameDirectory(std::string_view a, std::string_view b) {
+  struct stat sa {
+  }, sb{};
+  try {
+    if (::stat(drives().toHost(a).c_str(), &sa) != 0 || ::stat(drives().toHost(b).c_str(), &sb) != 0) return false;
+  } catch (const Error&) {
+    return false;
+  }
+  return S_ISDIR(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 }  // namespace win

@@ -48,12 +48,13 @@ void putLong(int number, int32_t value);
 
 // Copies up to n bytes from the input's position to the output's position and advances both by the bytes
 // copied, which are fewer than n only where the input ends: reading past the end is no error, and no byte
-// is written for one that was not there. The kernel copies where it can (no byte passes through the
-// program); where it refuses (another file system, a special file such as those of /proc or a device,
-// overlapping ranges of one file) the bytes go through a buffer, 32768 at a time, each read before it is
-// written. Errors as getBytes and putBytes raise them: 54 when the input is not open for reading, 75 when
-// the output is not open for writing, 61 when the disk is full; after a failed write both positions have
-// moved by the bytes that reached the output.
+// is written for one that was not there. The kernel copies (no byte passes through the program) when both
+// positions lie at the same place within a page, where its copy is fast; otherwise, and where it refuses
+// (another file system, a special file such as those of /proc or a device, overlapping ranges of one
+// file), the bytes go through a buffer, each read before it is written: 32768 at a time, or 1 MiB at a time
+// for a copy longer than that, so the memory used never grows with n. Errors as getBytes and putBytes raise
+// them: 54 when the input is not open for reading, 75 when the output is not open for writing, 61 when the
+// disk is full; after a failed write both positions have moved by the bytes that reached the output.
 size_t copyBytes(int in, int out, size_t n);
 // Asks the file system to set aside room for n bytes from the output's position on, so that writing them
 // later does not have to find room piece by piece; the file's length stays as it is. A file system that
@@ -81,6 +82,10 @@ std::vector<std::string> subdirectories(std::string_view directory);  // sorted,
 bool directoryExists(std::string_view path);
 
 void kill(std::string_view pattern);  // deletes matching normal files; error 53 when none matches
+// Deletes every normal file matching the pattern, going on past one that cannot be deleted, and gives the
+// Windows paths (the pattern's directory followed by the name) of those that could not be. A pattern that
+// matches nothing, also in a directory that does not exist, is no error; a drive that is not ready is.
+std::vector<std::string> killEach(std::string_view pattern);
 // Deletes the one entry at that exact path, hidden or not (a link itself, not what it leads to; never a
 // directory); error 53 when nothing is there.
 void removeFile(std::string_view path);
@@ -104,6 +109,9 @@ void replaceFile(std::string_view from, std::string_view to);
 bool entryExists(std::string_view path);
 // True when both paths name one existing file, whatever drive or spelling reaches it.
 bool sameFile(std::string_view a, std::string_view b);
+// True when both paths name one existing directory, whatever drive, spelling, "..", trailing separator or
+// link reaches it (a drive's root and the folder of another drive that leads to it are one).
+bool sameDirectory(std::string_view a, std::string_view b);
 
 // "*" any run of characters, "?" any one character, without regard to case; "*.*" also matches names
 // without a dot, and a pattern ending in "." matches names without an extension.

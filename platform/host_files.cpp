@@ -18,17 +18,6 @@ namespace {
 
 constexpr int kAttempts = 100;
 
-bool writeAll(int fd, std::string_view bytes) {
-  for (size_t done = 0; done < bytes.size();) {
-    ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (w < 0 && errno == EINTR) continue;
-    if (w == 0) errno = ENOSPC;
-    if (w <= 0) return false;
-    done += static_cast<size_t>(w);
-  }
-  return true;
-}
-
 // The count read, 0 at the end, or -1 with errno set.
 ssize_t readSome(int fd, char* buffer, size_t size) {
   for (;;) {
@@ -56,6 +45,17 @@ bool Descriptor::close() {
   int fd = fd_;
   fd_ = -1;
   return fd < 0 || ::close(fd) == 0;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+  for (size_t done = 0; done < bytes.size();) {
+    ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (w < 0 && errno == EINTR) continue;
+    if (w == 0) errno = ENOSPC;
+    if (w <= 0) return false;
+    done += static_cast<size_t>(w);
+  }
+  return true;
 }
 
 std::string randomNameSuffix() {

@@ -61,6 +61,10 @@ class ReplacementFile {
   int error_ = 0;
 };
 
+// Writes all the bytes at the descriptor's position, going on after short writes; false (errno set) when a
+// write fails.
+bool writeAll(int fd, std::string_view bytes);
+
 // Replaces path by a file holding bytes (a ReplacementFile). False when it cannot be written or renamed.
 bool replaceWholeFile(const std::filesystem::path& path, std::string_view bytes);
 

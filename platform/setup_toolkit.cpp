@@ -1,5 +1,9 @@
 #include "platform/setup_toolkit.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -21,6 +25,10 @@ constexpr int32_t kDone = 1;
 // Characters that make an Exec argument need quotes, and those that need a backslash inside them.
 constexpr std::string_view kReservedInExec = " \t\n\"'\\><~|&;$*?#()`";
 constexpr std::string_view kEscapedInQuotes = "\"`$\\";
+constexpr std::string_view kElfMagic =
+    "\x7f"
+    "ELF";
+constexpr std::string_view kOpener = "xdg-open";
 
 // The folder's listing must show the name again, so a hidden host name (a leading ".") will not do.
 bool isPlainName(std::string_view name) { return isValidWindowsName(name) && name.front() != '.'; }
@@ -77,9 +85,32 @@ std::string execArgument(std::string_view argument) {
   return out;
 }
 
-std::string desktopEntry(std::string_view linkName, const fs::path& target, std::string_view arguments) {
+// How a desktop starts the target: by itself, or through its opener as a folder or document.
+enum class Start { AsProgram, WithOpener, Impossible };
+
+bool isHostProgram(int fd) {
+  char head[4] = {};
+  const ssize_t got = ::pread(fd, head, sizeof head, 0);
+  const std::string_view start(head, got > 0 ? static_cast<size_t>(got) : 0);
+  return start.starts_with(kElfMagic) || start.starts_with("#!");
+}
+
+Start startOf(const fs::path& target) {
+  Descriptor file(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));  // a pipe must not block
+  struct stat st {};
+  if (!file.valid() || ::fstat(file.get(), &st) != 0) return Start::AsProgram;  // not there yet
+  if (S_ISDIR(st.st_mode)) return Start::WithOpener;
+  if (!S_ISREG(st.st_mode)) return Start::AsProgram;
+  if (!isHostProgram(file.get())) return Start::WithOpener;
+  const mode_t runnable = st.st_mode | ((st.st_mode & 0444) >> 2);
+  if (runnable != st.st_mode && ::fchmod(file.get(), runnable & 07777) != 0) return Start::Impossible;
+  return Start::AsProgram;
+}
+
+std::string desktopEntry(std::string_view linkName, const fs::path& target, Start start, std::string_view arguments) {
   std::string exec;
   if (!isStandardPrefix()) exec = "env " + execArgument("VORTANE_PREFIX=" + drives().prefix().string()) + " ";
+  if (start == Start::WithOpener) exec += std::string(kOpener) + " ";
   exec += execArgument(target.string());
   if (!arguments.empty()) exec += " " + execArgument(toUtf8(arguments));
   return "[Desktop Entry]\n"
@@ -108,7 +139,9 @@ int32_t fCreateShellLink(std::string_view folderName, std::string_view linkName,
   auto file = winFolder ? hostPathOf(*winFolder + "\\" + std::string(linkName) + ".desktop") : std::nullopt;
   auto target = hostPathOf(std::string(targetPath));
   if (!file || !target) return kFailed;
-  return replaceWholeFile(*file, desktopEntry(linkName, *target, arguments)) ? kDone : kFailed;
+  const Start start = startOf(*target);
+  if (start == Start::Impossible) return kFailed;
+  return replaceWholeFile(*file, desktopEntry(linkName, *target, start, arguments)) ? kDone : kFailed;
 }
 
 }  // namespace win

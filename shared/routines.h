@@ -32,8 +32,8 @@ void KillFile(std::string_view path);
 void SeekTo(int fileNumber, int64_t offset);  // 0-based offset
 int32_t FilePos0(int fileNumber);             // 0-based position of the next read or write
 void ReadFixedString(int fileNumber, std::string& text, int width);
-// Copies count bytes between the current positions of two open files (nothing for 0 or less) in blocks
-// of 32768 bytes with CopyBlocks, with its errors.
+// Copies count bytes between the current positions of two open files (nothing for 0 or less) with
+// CopyBlocks, with its errors; nothing runs between its blocks, so the kernel takes them in one piece.
 void CopyFileBytes(int in, int out, int32_t count);
 
 // Free disk space (free_space.cpp): the free bytes of the drive named by the path's first two

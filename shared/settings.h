@@ -8,7 +8,9 @@
 
 std::string GetIniString(std::string_view directory, std::string_view fileName, std::string_view section,
                          std::string_view key);
-void WriteIniString(std::string_view directory, std::string_view fileName, std::string_view section,
+// True when the file was written; the programs' own callers look at it only where a failure must be
+// reported (the install run's records).
+bool WriteIniString(std::string_view directory, std::string_view fileName, std::string_view section,
                     std::string_view key, std::string_view value);
 std::string getlinefrominifile(std::string_view directory, std::string_view fileName, std::string_view section,
                                int32_t n);

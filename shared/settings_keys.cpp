@@ -18,9 +18,9 @@ std::string GetIniString(std::string_view directory, std::string_view fileName, 
   return value == kDefaultMarker ? std::string() : value;
 }
 
-void WriteIniString(std::string_view directory, std::string_view fileName, std::string_view section,
+bool WriteIniString(std::string_view directory, std::string_view fileName, std::string_view section,
                     std::string_view key, std::string_view value) {
-  win::writePrivateProfileString(section, key, value, settingsPath(directory, fileName));
+  return win::writePrivateProfileString(section, key, value, settingsPath(directory, fileName));
 }
 
 void SplitCommaList(std::string line, FieldList& fields) {

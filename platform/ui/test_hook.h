@@ -1,7 +1,8 @@
 #pragma once
 // What a test installs to stand in for the user where the program would wait: message boxes, modal
 // forms, popup menus and yields are answered synchronously. With a hook installed, endProgram throws
-// ProgramEnd instead of ending the process. Production code never installs one.
+// ProgramEnd instead of ending the process. The programs never install one; besides the tests, only the
+// set-up of the ready prefix does, to run the installer headless (tools/setup/headless_install.h).
 #include <string>
 #include <vector>
 

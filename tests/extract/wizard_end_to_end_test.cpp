@@ -22,8 +22,8 @@
 #include "platform/ui/application.h"
 #include "run_page_fixture.h"
 #include "shared/identity.h"
+#include "support/host_process.h"
 #include "tools/samples/sample_containers.h"
-#include "tools/setup/default_prefix.h"
 
 using namespace testing_support;
 namespace fs = std::filesystem;
@@ -83,7 +83,13 @@ class WizardEndToEnd : public UiTest, public ::testing::WithParamInterface<Case>
  protected:
   WizardEndToEnd() {
     win::setSleeper([this](uint32_t ms) { slept += ms; });
-    if (!FillDefaultPrefix(VM_SOURCE_DIR, {"1.0", "Beta", "02", "03"})) ADD_FAILURE() << "the prefix had a family";
+    // The set-up runs as the program tools/run.sh starts, since it runs the installer, which this one is not.
+    const ProcessResult setUp = runToEnd(VM_SETUP_DEFAULT, {VM_MODULES_DIR},
+                                         {{"VORTANE_PREFIX", prefix.root().string()},
+                                          {"XDG_DATA_HOME", (prefix.root() / "xdg-data").string()},
+                                          {"XDG_CONFIG_HOME", (prefix.root() / "xdg-config").string()}});
+    if (setUp.exitCode != 0 || setUp.output.find("a ready family is in") == std::string::npos)
+      ADD_FAILURE() << setUp.output;
     const fs::path main = win::drives().toHost("C:\\VORTANE\\TOVRIK32");
     writeFile(main / "stub" / "w32stub.lib", kW32Stub);
     writeFile(main / "stub" / "dosstub.lib", kDosStub);

@@ -1,6 +1,11 @@
 #include "installer_fixture.h"
 
+#include <QComboBox>
+#include <QListWidget>
+#include <QTest>
+
 #include "installer/installer_state.h"
+#include "installer/qwscreen2.h"
 #include "platform/system.h"
 #include "shared/error_box.h"
 #include "shared/vyst32.h"
@@ -63,4 +68,17 @@ void InstallerTest::expectErrorBox() {
     errors.push_back({emsg_caption, emsg_text});
     VystEMsg.ButtonOK.click();
   });
+}
+
+void InstallerTest::clickLine(int row, Qt::KeyboardModifiers modifiers) {
+  auto* list = qobject_cast<QListWidget*>(QWScreen2.List1.widget());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
+}
+
+void InstallerTest::chooseMode(const std::string& mode) {
+  auto* combo = qobject_cast<QComboBox*>(QWScreen2.ComboMode.widget());
+  int target = combo->findText(QString::fromStdString(mode));
+  ASSERT_GE(target, 0) << mode << " is not offered";
+  while (combo->currentIndex() != target)
+    QTest::keyClick(combo, combo->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
 }

@@ -54,6 +54,11 @@ class InstallerTest : public testing_support::UiTest {
   // Writes bytes into C:\SETUP under that name and gives its Windows path.
   std::string putSetupFile(const std::string& fileName, const std::string& bytes) const;
 
+  // The user clicks a line of the module list, with Ctrl to take the selection away again.
+  static void clickLine(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  // The user picks a mode in the drop-down list with the arrow keys; fails the test when it is not offered.
+  static void chooseMode(const std::string& mode);
+
   // The user closes the next error box with OK; its caption and message land in errors.
   void expectErrorBox();
   std::vector<ErrorSeen> errors;

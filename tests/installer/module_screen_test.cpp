@@ -77,19 +77,6 @@ class ModuleScreen : public InstallerTest {
     return out;
   }
 
-  // The user clicks a line of the module list, with Ctrl to take the selection away again.
-  static void clickLine(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    auto* list = qobject_cast<QListWidget*>(QWScreen2.List1.widget());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
-  }
-  // The user picks a mode in the drop-down list with the arrow keys.
-  static void chooseMode(const std::string& mode) {
-    auto* combo = qobject_cast<QComboBox*>(QWScreen2.ComboMode.widget());
-    int target = combo->findText(QString::fromStdString(mode));
-    ASSERT_GE(target, 0) << mode << " is not offered";
-    while (combo->currentIndex() != target)
-      QTest::keyClick(combo, combo->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
-  }
   // The user types into the directory box, after emptying it or going on from its end.
   static QLineEdit* directoryBox() { return QWScreen2.TextDir.widget()->findChild<QLineEdit*>(); }
   static void typeDirectory(const std::string& text) {

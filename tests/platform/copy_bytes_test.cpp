@@ -55,6 +55,23 @@ INSTANTIATE_TEST_SUITE_P(Cases, CopyBytesBetweenFiles,
                                            CopyCase{"at the input's end", 100001, 1, 10, 0},
                                            CopyCase{"past the input's end", 200001, 1, 10, 0}));
 
+// Long copies take the kernel's way or a larger buffer, after the positions' places within a page.
+TEST(CopyBytes, LongCopiesAtAnyPlaceWithinAPageCopyEveryByteUpToTheInputsEnd) {
+  TempPrefix prefix;
+  const std::string input = bytesOf(3 * 1024 * 1024 + 123, 9);
+  writeFile(prefix.driveC() / "in.bin", input);
+  for (int64_t from : {1, 4097, 1001, 4096 + 18}) {
+    win::ScopedFile in("C:\\IN.BIN", win::OpenMode::BinaryRead);
+    win::ScopedFile out("C:\\OUT.BIN", win::OpenMode::Output);
+    win::seek(in.number(), from);
+    const size_t expected = input.size() - static_cast<size_t>(from - 1);
+    EXPECT_EQ(win::copyBytes(in.number(), out.number(), 5 * 1024 * 1024), expected) << from;
+    EXPECT_EQ(win::seek(out.number()), 1 + static_cast<int64_t>(expected)) << from;
+    win::closeFile(out.number());
+    EXPECT_TRUE(readFile(prefix.driveC() / "OUT.BIN") == input.substr(static_cast<size_t>(from - 1))) << from;
+  }
+}
+
 TEST(CopyBytes, ASpecialFileTheKernelCannotCopyGoesThroughTheBuffer) {
   TempPrefix prefix;
   win::drives().map('P', "/proc/self");  // its files look empty to the kernel's copy

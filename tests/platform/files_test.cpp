@@ -187,6 +187,46 @@ TEST(Files, SameFileSeesOneFileThroughAnyDriveOrSpelling) {
   EXPECT_FALSE(win::sameFile("D:\\MOVIES", "E:\\"));                          // folders are no files
 }
 
+TEST(Files, SameDirectorySeesOneFolderThroughAnyDriveSpellingOrDots) {
+  TempPrefix prefix;
+  fs::path d = prefix.mapDrive('D', "cd");
+  fs::create_directories(d / "Movies" / "Old");
+  writeFile(d / "Movies" / "INTRO.MVE", "movie");
+  win::drives().map('E', d / "Movies");
+  const struct {
+    const char* a;
+    const char* b;
+    bool same;
+  } cases[] = {
+      {"D:\\MOVIES", "E:\\", true},
+      {"d:\\movies\\", "E:", true},
+      {"D:\\Movies\\Old\\..", "D:\\MOVIES", true},
+      {"D:\\", "D:\\MOVIES", false},
+      {"D:\\MOVIES\\INTRO.MVE", "E:\\INTRO.MVE", false},  // files are no folders
+      {"D:\\NONE", "D:\\NONE", false},
+      {"Q:\\", "Q:\\", false},  // no such drive
+  };
+  for (const auto& c : cases) EXPECT_EQ(win::sameDirectory(c.a, c.b), c.same) << c.a << " " << c.b;
+}
+
+TEST(Files, KillEachDeletesWhatItCanAndNamesWhatItCouldNot) {
+  TempPrefix prefix;
+  fs::path games = prefix.driveC() / "GAMES";
+  writeFile(games / "a.ini", "1");
+  writeFile(games / "B.INI", "2");
+  writeFile(games / "c.txt", "3");
+  fs::create_directories(games / "d.ini");
+  EXPECT_TRUE(win::killEach("C:\\games\\*.ini").empty());
+  EXPECT_EQ(win::dirSearch("C:\\GAMES\\", win::Search::FilesAndDirectories),
+            (std::vector<std::string>{"c.txt", "d.ini"}));
+  EXPECT_TRUE(win::killEach("C:\\games\\*.ini").empty()) << "nothing left to match is no error";
+  EXPECT_TRUE(win::killEach("C:\\none\\*.ini").empty());
+  // The kernel's process files cannot be deleted, not even by root.
+  win::drives().map('P', "/proc/self");
+  EXPECT_EQ(win::killEach("P:\\statu?"), std::vector<std::string>{"P:\\status"});
+  EXPECT_EQ(win::killEach("P:status"), std::vector<std::string>{"P:status"});
+}
+
 TEST(Files, FileCopyOfAFileOntoItselfKeepsIt) {
   TempPrefix prefix;
   writeFile(prefix.driveC() / "GAMES" / "x.ini", "[S]\r\nK=1\r\n");

@@ -60,6 +60,42 @@ TEST_F(SetupToolkit, ShortcutReadsBackAsADesktopEntryAndTheFileSearchFindsIt) {
   EXPECT_TRUE(fs::is_empty(folder()));
 }
 
+TEST_F(SetupToolkit, AFolderOrADocumentIsOpenedAndAProgramIsStarted) {
+  ASSERT_NE(win::fCreateShellFolder(kFolder), 0);
+  const fs::path t = prefix.driveC() / "T";
+  fs::create_directories(t / "docs");
+  writeFile(t / "manual.htm", "<html>");
+  writeFile(t / "empty", "");
+  writeFile(t / "tool", std::string("\x7f"
+                                    "ELF\x02\x01\x01",
+                                    7));
+  writeFile(t / "run.sh", "#!/bin/sh\n");
+  const struct {
+    const char* target;
+    bool opened;
+  } cases[] = {{"docs", true},  {"manual.htm", true}, {"empty", true},
+               {"tool", false}, {"run.sh", false},    {"not-there-yet", false}};
+  for (const auto& c : cases) {
+    ASSERT_NE(win::fCreateShellLink(kFolder, "Tool", std::string("C:\\T\\") + c.target, ""), 0) << c.target;
+    std::vector<std::string> exec = {"env", "VORTANE_PREFIX=" + prefix.root().string()};
+    if (c.opened) exec.push_back("xdg-open");
+    exec.push_back((t / c.target).string());
+    EXPECT_EQ(readDesktopEntry(folder() / "Tool.desktop").exec, exec) << c.target;
+  }
+}
+
+TEST_F(SetupToolkit, AProgramGetsExecutePermissionWhereItMayBeRead) {
+  ASSERT_NE(win::fCreateShellFolder(kFolder), 0);
+  const fs::path tool = prefix.driveC() / "T" / "tool";
+  writeFile(tool, std::string("\x7f"
+                              "ELF",
+                              4));
+  fs::permissions(tool, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ASSERT_NE(win::fCreateShellLink(kFolder, "Tool", "C:\\T\\tool", ""), 0);
+  EXPECT_EQ(fs::status(tool).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::owner_exec |
+                                                fs::perms::group_read | fs::perms::group_exec);
+}
+
 TEST_F(SetupToolkit, ArgumentsFollowAsOneArgument) {
   ASSERT_NE(win::fCreateShellFolder(kFolder), 0);
   ASSERT_NE(win::fCreateShellLink(kFolder, "Tool", "C:\\T\\tool.exe", "-x \"1\""), 0);

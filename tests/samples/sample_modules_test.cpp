@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <stdexcept>
+
+#include "support/temp_prefix.h"
+
 using namespace samples;
 using namespace std::string_literals;
 
@@ -17,6 +22,34 @@ TEST(HogArchiveWriter, LaysOutMagicNameFieldsSizesAndData) {
             "xy"
             "fourteen.char"
             "\xFE\xFF\xFF\xFF"s);
+}
+
+TEST(HogArchiveWriter, WrittenEntryByEntryItIsTheSameArchive) {
+  testing_support::TempPrefix prefix;
+  const std::filesystem::path folder = prefix.root(), archive = folder / "MODULE.QRM";
+  const std::string big = testing_support::bytesOf(3'000'000, 7);  // more than one block
+  testing_support::writeFile(folder / "big.bin", big);
+  HogWriter writer(archive);
+  writer.add("quarrow.inf", "[Module]\r\n");
+  writer.addFile("BIG.BIN", folder / "big.bin");
+  writer.add("empty", "");
+  writer.close();
+  EXPECT_TRUE(testing_support::readFile(archive) ==
+              hogArchive({{"quarrow.inf", "[Module]\r\n"}, {"BIG.BIN", big}, {"empty", ""}}));
+}
+
+TEST(HogArchiveWriter, AnArchiveLeftUnfinishedKeepsTheOlderOne) {
+  testing_support::TempPrefix prefix;
+  const std::filesystem::path archive = prefix.root() / "MODULE.QRM";
+  testing_support::writeFile(archive, "older");
+  {
+    HogWriter writer(archive);
+    writer.add("a", "a");
+    EXPECT_THROW(writer.addFile("GONE", prefix.root() / "gone.bin"), std::runtime_error);
+  }
+  EXPECT_EQ(testing_support::readFile(archive), "older");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(prefix.root()), std::filesystem::directory_iterator()), 3)
+      << "drive_c, drives.ini and the archive: no temporary file is left";
 }
 
 TEST(IniTextWriter, EndsEveryLineWithCrLf) {

@@ -19,26 +19,29 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const DefaultPrefixVersion kVersion{"1.0", "Beta", "02", "03"};
+// The version the build gives the family's modules, as vyst.ini records it.
+const std::string kVersionRecord = std::string(VM_MODULE_VERSION_MAJOR) + " Beta 02 Build " + VM_MODULE_VERSION_BUILD +
+                                   "," + VM_MODULE_VERSION_MAJOR + ",Beta,02," + VM_MODULE_VERSION_BUILD;
 
 class DefaultPrefix : public UiTest {
  protected:
   fs::path host(const std::string& winPath) { return win::drives().toHost(winPath); }
+
+  DesktopFoldersIn desktopFolders{prefix};
 };
 
 TEST_F(DefaultPrefix, StartsTheLibraryOnTheWizardsMainDirectory) {
-  ASSERT_TRUE(FillDefaultPrefix(VM_SOURCE_DIR, kVersion));
+  ASSERT_TRUE(FillDefaultPrefix(VM_MODULES_DIR));
   prog_key = "TOVRIK32";
   vyst_init();
   EXPECT_EQ(pfad_vyst, "C:\\VORTANE\\");
   EXPECT_EQ(pfad_main, "C:\\VORTANE\\TOVRIK32\\");
   EXPECT_EQ(GetIniString(pfad_vyst, "vyst.ini", "Moduls_Dirs", "TOVRIK32.MAN"), "C:\\VORTANE\\TOVRIK32\\MANUAL\\");
-  EXPECT_EQ(GetIniString(pfad_vyst, "vyst.ini", "Moduls_Versions", "TOVRIK32.MAN"),
-            "1.0 Beta 02 Build 03,1.0,Beta,02,03");
+  EXPECT_EQ(GetIniString(pfad_vyst, "vyst.ini", "Moduls_Versions", "TOVRIK32.MAN"), kVersionRecord);
 }
 
 TEST_F(DefaultPrefix, HoldsTheProgramFilesTheManualAndTheSamples) {
-  ASSERT_TRUE(FillDefaultPrefix(VM_SOURCE_DIR, kVersion));
+  ASSERT_TRUE(FillDefaultPrefix(VM_MODULES_DIR));
   const fs::path source = VM_SOURCE_DIR;
   EXPECT_EQ(readFile(host("C:\\VORTANE\\TOVRIK32\\Tovrik32.jpg")), readFile(source / "extract/data/Tovrik32.jpg"));
   EXPECT_EQ(readFile(host("C:\\VORTANE\\Nimbrel\\fs1.gif")), readFile(source / "help/data/Nimbrel/fs1.gif"));
@@ -50,8 +53,18 @@ TEST_F(DefaultPrefix, HoldsTheProgramFilesTheManualAndTheSamples) {
             (std::vector<std::string>{"AREA.BIF", "LOGO.MVE", "MOVIES.MVL", "TRAILER.EXE"}));
 }
 
+TEST_F(DefaultPrefix, IsLaidOutByTheInstallerWithAShortcutPerModule) {
+  ASSERT_TRUE(FillDefaultPrefix(VM_MODULES_DIR));
+  EXPECT_EQ(GetIniString("C:\\VORTANE", "vyst.ini", "Moduls_LastInstallMode", "NIMBREL"), "Install");
+  EXPECT_EQ(GetIniString("C:\\VORTANE", "vyst.ini", "Moduls_EXEs", "TOVRIK32"), "tovrik32");
+  EXPECT_EQ(win::dirSearch("C:\\WINDOWS\\Start Menu\\Programs\\Vortane Manager\\*.desktop"),
+            (std::vector<std::string>{"Nimbrel companion files.desktop", "Tovrikall32 manual.desktop",
+                                      "Tovrikall32 MVE wizard.desktop"}));
+  EXPECT_TRUE(readFile(host("C:\\VORTANE\\TOVRIK32\\tovrik32")) == readFile(VM_WIZARD_PROGRAM));
+}
+
 TEST_F(DefaultPrefix, OpensThePagesOnTheSamplesWithCrlfSettings) {
-  ASSERT_TRUE(FillDefaultPrefix(VM_SOURCE_DIR, kVersion));
+  ASSERT_TRUE(FillDefaultPrefix(VM_MODULES_DIR));
   EXPECT_EQ(readFile(host("C:\\VORTANE\\TOVRIK32\\tovrik32.ini")),
             "[LastSettings]\r\nSourcePath=C:\\SAMPLES\r\nTargetDir=C:\\MOVIES\r\n");
   EXPECT_EQ(readFile(host("C:\\VYST.CFG")), "[Directories]\r\nVyst3=C:\\VORTANE\\\r\n");
@@ -59,7 +72,7 @@ TEST_F(DefaultPrefix, OpensThePagesOnTheSamplesWithCrlfSettings) {
 
 TEST_F(DefaultPrefix, LeavesAnExistingFamilyAlone) {
   writeFile(prefix.driveC() / "VYST.CFG", "[Directories]\r\nVyst3=C:\\OTHER\r\n");
-  EXPECT_FALSE(FillDefaultPrefix(VM_SOURCE_DIR, kVersion));
+  EXPECT_FALSE(FillDefaultPrefix(VM_MODULES_DIR));
   EXPECT_EQ(readFile(prefix.driveC() / "VYST.CFG"), "[Directories]\r\nVyst3=C:\\OTHER\r\n");
   EXPECT_FALSE(fs::exists(prefix.driveC() / "VORTANE"));
 }
@@ -73,7 +86,7 @@ TEST_P(DefaultPrefixBesideLinks, EveryFileItMakesReplacesALinkAndWritesNothingTh
         "VORTANE/TOVRIK32/MANUAL/pages/run.htm", "SAMPLES/LOGO.MVE"})
     links.emplace_back(prefix.driveC() / relative, prefix.root() / "outside", GetParam());
 
-  ASSERT_TRUE(FillDefaultPrefix(VM_SOURCE_DIR, kVersion));
+  ASSERT_TRUE(FillDefaultPrefix(VM_MODULES_DIR));
 
   for (const PlantedLink& link : links) {
     EXPECT_TRUE(link.outsideUnchanged()) << link.at();

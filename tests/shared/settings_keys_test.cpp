@@ -40,8 +40,8 @@ TEST_F(IniKeys, LongValuesAreCutTo511Characters) {
 
 TEST_F(IniKeys, WrittenValuesReadBackAndKeepTheOtherLines) {
   writeFile(prefix.driveC() / "VYST" / "vyst.ini", "[Moduls_Dirs]\r\nQRW32=C:\\QRW\\\r\n; note\r\n");
-  WriteIniString("C:\\VYST", "vyst.ini", "Moduls_Dirs", "TOVRIK32", "C:\\TOV\\");
-  WriteIniString("C:\\VYST", "vyst.ini", "Moduls_Dirs", "QRW32", "");
+  EXPECT_TRUE(WriteIniString("C:\\VYST", "vyst.ini", "Moduls_Dirs", "TOVRIK32", "C:\\TOV\\"));
+  EXPECT_TRUE(WriteIniString("C:\\VYST", "vyst.ini", "Moduls_Dirs", "QRW32", ""));
   WriteIniString("C:\\VYST", "vyst.ini", "General", "Vyst3-Installer", "C:\\QRW\\qrw32.exe");
   EXPECT_EQ(GetIniString("C:\\VYST", "vyst.ini", "Moduls_Dirs", "TOVRIK32"), "C:\\TOV\\");
   EXPECT_EQ(GetIniString("C:\\VYST", "vyst.ini", "Moduls_Dirs", "QRW32"), "");
@@ -51,9 +51,9 @@ TEST_F(IniKeys, WrittenValuesReadBackAndKeepTheOtherLines) {
   EXPECT_NE(text.find("; note\r\n"), std::string::npos) << text;
 }
 
-TEST_F(IniKeys, WritingIntoAMissingDirectoryFailsSilently) {
-  EXPECT_NO_THROW(WriteIniString("C:\\NOWHERE", "a.ini", "S", "K", "V"));
-  EXPECT_NO_THROW(WriteIniString("Q:\\", "a.ini", "S", "K", "V"));
+TEST_F(IniKeys, WritingIntoAMissingDirectoryFailsSilentlyAndSaysSo) {
+  EXPECT_FALSE(WriteIniString("C:\\NOWHERE", "a.ini", "S", "K", "V"));
+  EXPECT_FALSE(WriteIniString("Q:\\", "a.ini", "S", "K", "V"));
   EXPECT_EQ(GetIniString("C:\\NOWHERE", "a.ini", "S", "K"), "");
 }
 

@@ -1,14 +1,11 @@
 #pragma once
-// A ready family in the current prefix, so that a new user can run the wizard at once: the base
-// directory with its settings, the wizard's main directory with pictures and manual, the help engine's
-// files, and a folder of sample containers that the wizard opens on.
+// A ready family in the current prefix, so that a new user can run the wizard at once: the family's own
+// module archives installed by qrw32's own run (the wizard, its manual, the help companion's files), then
+// a folder of sample containers and the wizard's settings that open its pages on them.
 #include <filesystem>
-#include <string>
 
-struct DefaultPrefixVersion {
-  std::string major, status, minor, build;  // as the installer records a module's version
-};
-
-// Copies the program files from the source tree. Does nothing and reports false when C:\VYST.CFG names
-// a base directory already, so that an existing family is never overwritten.
-bool FillDefaultPrefix(const std::filesystem::path& sourceTree, const DefaultPrefixVersion& version);
+// Installs the archives of moduleFolder with the base directory C:\VORTANE\, the wizard in
+// C:\VORTANE\TOVRIK32\ and its manual in C:\VORTANE\TOVRIK32\MANUAL\. Needs the application object. Does
+// nothing and reports false when C:\VYST.CFG names a base directory already, so that an existing family
+// is never overwritten. Throws std::runtime_error when the installer or a file fails.
+bool FillDefaultPrefix(const std::filesystem::path& moduleFolder);

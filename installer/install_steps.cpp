@@ -1,0 +1,95 @@
+#include <string>
+
+#include "installer/install_run.h"
+#include "installer/module_description.h"
+#include "installer/module_shortcut.h"
+#include "installer/qwscreen2.h"
+#include "installer/vm_hog.h"
+#include "platform/drives.h"
+#include "platform/error.h"
+#include "platform/files.h"
+#include "shared/identity.h"
+#include "shared/routines.h"
+#include "shared/settings.h"
+#include "shared/vyst32.h"
+
+namespace {
+
+void deleteOldFiles() {
+  ListSection("RmFiles").forEachLine(ListOrder::FirstToLast, [](const std::string& line) {
+    FieldList fields;
+    SplitCommaList(line, fields);
+    const std::string path = AddPathSeparator(ExpandModulePath(fields[2])) + fields[1];
+    if (FileExists(path)) DeleteMatchingFiles(path);
+  });
+}
+
+void createDirectories() {
+  ListSection("MkDirs").forEachLine(ListOrder::FirstToLast, [](const std::string& line) {
+    const std::string directory = ExpandModulePath(line);
+    if (!MakeDirTree(directory)) QWScreen2.AddError("Could not create directory " + directory);
+  });
+}
+
+// The extracted entry takes the target's place in one step, so the installed copy is replaced only by a
+// whole new file: a missing entry, a failed copy or a source that is the target itself keep it.
+bool putInPlace(const FieldList& fields, const std::string& source, const std::string& target) {
+  // A name holding a separator or a wildcard would reach other files than the line names.
+  if (!win::isValidWindowsName(fields[1]) || !win::isValidWindowsName(fields[2])) return false;
+  bool placed = false;
+  win::tryStep([&] {
+    if (!FileExists(source) || win::sameFile(source, target)) return;
+    win::moveOrCopyFile(source, target);
+    placed = FileExists(target);
+  });
+  return placed;
+}
+
+void copyFiles(const ModuleInfo& m) {
+  const ListSection files("Files");
+  Extract_HOG(m.File, "*.*", pfad_temp, 0);
+  files.forEachLine(ListOrder::FirstToLast, [](const std::string& line) {
+    FieldList fields;
+    SplitCommaList(line, fields);
+    const std::string target = AddPathSeparator(ExpandModulePath(fields[3])) + fields[2];
+    const std::string source = AddPathSeparator(pfad_temp) + fields[1];
+    if (!putInPlace(fields, source, target)) QWScreen2.AddError("Error copying to " + target);
+  });
+}
+
+void registerModule(const ModuleInfo& m) {
+  const VersionInfo& v = m.NewVersion;
+  bool recorded = true;
+  auto record = [&](std::string_view section, const std::string& value) {
+    recorded = WriteIniString(pfad_vyst, kFamilySettingsFile, section, m.Name, value) && recorded;
+  };
+  record(kModuleDirsSection, m.Directory);
+  record(kModuleExesSection, m.EXEfile);
+  record(kModuleVersionsSection, v.Text + "," + v.Major + "," + v.Status + "," + v.Minor + "," + v.Build);
+  record(kModuleLastModeSection, mode_names.at(static_cast<size_t>(m.Mode)));
+  if (!recorded) QWScreen2.AddError("Could not register module " + m.Long);
+}
+
+}  // namespace
+
+void InstallSteps(const ModuleInfo& m) {
+  SetStepCaptions({"Deleting unused files from older installations...", "Creating directories...",
+                   "Copying files to hard disk...", "Registering module...", "Creating shortcut icons..."});
+  QWScreen2.LabelProcess[4].setVisible(true);
+  SetStep(0, kStepRunning);
+  deleteOldFiles();
+  SetStep(0, kStepDone);
+  SetStep(1, kStepRunning);
+  createDirectories();
+  SetStep(1, kStepDone);
+  SetStep(2, kStepRunning);
+  copyFiles(m);
+  SetStep(2, kStepDone);
+  SetStep(3, kStepRunning);
+  registerModule(m);
+  SetStep(3, kStepDone);
+  SetStep(4, kStepRunning);
+  if (!CreateModuleShortcut(m.Desc, AddPathSeparator(m.Directory) + m.EXEfile))
+    QWScreen2.AddError("Could not create an icon for " + m.Long);
+  SetStep(4, kStepDone);
+}
