@@ -111,13 +111,8 @@ void TVDoItForm::copyExtra(const std::string& from, const std::string& to) {
   SplitPath(to, directory, name);
   try {
     if (win::sameFile(from, to)) return;  // the target is the folder the file comes from
-    win::ScopedFile source(from, win::OpenMode::BinaryRead);
-    pending_.emplace(to);
-    CopyBlocks(source.number(), pending_->fileNumber(), win::lof(source.number()));
-    pending_->commit();
-    pending_.reset();
+    win::fileCopy(from, to);
   } catch (const win::Error& e) {
-    AbortRun();
     recordFailure(name, win::Error::description(e.number()));
   }
 }

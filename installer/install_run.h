@@ -22,7 +22,6 @@ enum class ListOrder { FirstToLast, LastToFirst };
 class ListSection {
  public:
   explicit ListSection(std::string_view name);
-  int32_t count() const { return count_; }
   void forEachLine(ListOrder order, const std::function<void(const std::string& line)>& action) const;
 
  private:

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <span>
 
 #include "drives.h"
 #include "error.h"
@@ -93,7 +94,7 @@ size_t kernelCopy(OpenFile& source, OpenFile& target, size_t n) {
 }
 
 // One buffer's worth through the program; on a failed write both positions have moved by what was written.
-size_t bufferedCopy(OpenFile& source, OpenFile& target, size_t n, std::vector<char>& buffer) {
+size_t bufferedCopy(OpenFile& source, OpenFile& target, size_t n, std::span<char> buffer) {
   const size_t got = readAt(source, buffer.data(), std::min(n, buffer.size()), source.pos);
   size_t done = 0;
   const int failure = writeAt(target, buffer.data(), got, target.pos, done);
@@ -288,7 +289,9 @@ size_t copyBytes(int in, int out, size_t n) {
   // The kernel's copy is slower than reading and writing when the two positions lie at different places
   // within a page (a part of a file at an odd offset, such as an archive entry's data).
   bool inKernel = (source.pos - target.pos) % kPage == 0;
-  std::vector<char> buffer;
+  // One buffer for every copy: a copy made block by block would otherwise allocate and clear one per block.
+  static std::vector<char> buffers;
+  std::span<char> buffer;
   while (copied < n) {
     const size_t left = n - copied;
     size_t step = inKernel ? kernelCopy(source, target, left) : 0;
@@ -296,7 +299,11 @@ size_t copyBytes(int in, int out, size_t n) {
       // Refused, or nothing found to copy: a read tells the end of the input from a kernel that cannot
       // copy this pair (some special files even look empty to it), and gives the read's error numbers.
       inKernel = false;
-      if (buffer.empty()) buffer.resize(n > kLongBufferedCopy ? kLongBufferedCopy : kBufferedCopy);
+      if (buffer.empty()) {
+        const size_t size = n > kLongBufferedCopy ? kLongBufferedCopy : kBufferedCopy;
+        if (buffers.size() < size) buffers.resize(size);
+        buffer = std::span<char>(buffers.data(), size);
+      }
       step = bufferedCopy(source, target, left, buffer);
       if (step < std::min(left, buffer.size())) return copied + step;  // the read found the end
     }

@@ -16,7 +16,7 @@ void CopyBlocks(int in, int out, int64_t count, const std::function<void(int64_t
   auto copyBlock = [&](size_t length) {
     const size_t copied = win::copyBytes(in, out, length);
     if (copied < length) win::raise(win::InputPastEndOfFile);
-    if (afterBlock) afterBlock(static_cast<int64_t>(copied));
+    afterBlock(static_cast<int64_t>(copied));
   };
   const int64_t end = win::seek(in) + count;
   while (win::seek(in) + kCopyBlock < end) copyBlock(kCopyBlock);

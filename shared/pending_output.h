@@ -15,8 +15,6 @@ class PendingOutput {
   PendingOutput(const PendingOutput&) = delete;
   PendingOutput& operator=(const PendingOutput&) = delete;
 
-  const std::string& finalPath() const { return final_; }
-  const std::string& temporaryPath() const { return temporary_; }
   int fileNumber() const { return number_; }
 
   // Closes the file and renames it over the final name, which is replaced whatever it was (a link

@@ -36,7 +36,6 @@ std::string tidyBlanks(const std::string& text) {
 
 std::string GetIniSectionText(std::string_view directory, std::string_view fileName, std::string_view section) {
   std::string path = settingsPath(directory, fileName);
-  if (!FileExists(path)) return {};
   std::string text;
   bool read = win::tryStep([&] {
     forEachSectionLine(path, section, [&](const std::string& line) {

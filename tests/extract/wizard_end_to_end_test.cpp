@@ -117,13 +117,6 @@ class WizardEndToEnd : public UiTest, public ::testing::WithParamInterface<Case>
     ADD_FAILURE() << name << " is not listed";
   }
 
-  static std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
   uint32_t slept = 0;
 };
 

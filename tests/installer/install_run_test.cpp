@@ -253,7 +253,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, DeleteArchives,
                                          DelmCase{"Delm", false}, DelmCase{"de lm", false}, DelmCase{"", false}),
                          [](const testing::TestParamInfo<DelmCase>& c) { return "Case" + std::to_string(c.index); });
 
-// Faults of the original steps, mended: nothing the run cannot replace is lost, and every failure is listed.
+// The run keeps what it cannot replace, and lists every failure.
 
 TEST_F(InstallRun, AnEntryMissingFromTheArchiveKeepsTheInstalledFile) {
   writeFile(toolsDir() / "tools.exe", "installed before");

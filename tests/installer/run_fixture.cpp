@@ -78,12 +78,3 @@ std::string RunTest::vystIni() const { return readFile(baseDir() / "vyst.ini"); 
 fs::path RunTest::shortcutFolder() const {
   return prefix.driveC() / "WINDOWS" / "Start Menu" / "Programs" / "Vortane Manager";
 }
-
-std::vector<std::string> RunTest::namesIn(const fs::path& folder) {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-    names.push_back(it->path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}

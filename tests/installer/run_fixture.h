@@ -59,6 +59,4 @@ class RunTest : public InstallerTest {
   static std::filesystem::path host(const std::string& winPath);
   std::string vystIni() const;  // the bytes of C:\VYST\vyst.ini
   std::filesystem::path shortcutFolder() const;
-  // The names in a host folder, sorted; empty when it does not exist.
-  static std::vector<std::string> namesIn(const std::filesystem::path& folder);
 };

@@ -30,12 +30,6 @@ std::map<std::string, std::string> filesBelow(const fs::path& folder) {
   return files;
 }
 
-std::string bytesOf(size_t size, char salt) {
-  std::string bytes;
-  for (size_t i = 0; i < size; ++i) bytes += static_cast<char>(i * 31 + i / 251 + salt);
-  return bytes;
-}
-
 class HogArchive : public ::testing::Test {
  protected:
   HogArchive() { fs::create_directories(target()); }

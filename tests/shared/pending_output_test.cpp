@@ -16,13 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> namesIn(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 class PendingOutputNamed : public ::testing::TestWithParam<const char*> {
  protected:
   TempPrefix prefix;

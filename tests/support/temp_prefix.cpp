@@ -1,5 +1,6 @@
 #include "temp_prefix.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -63,6 +64,15 @@ std::string bytesOf(size_t size, unsigned pattern) {
     c = static_cast<char>(state >> 24);
   }
   return bytes;
+}
+
+std::vector<std::string> namesIn(const fs::path& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+    names.push_back(it->path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 std::string crlfLines(const std::vector<std::string>& lines) {

@@ -41,6 +41,8 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes);
 std::string readFile(const std::filesystem::path& path);
 // Bytes that differ from block to block, so that a block written twice or out of place shows.
 std::string bytesOf(size_t size, unsigned pattern);
+// The names of the entries of a host folder, sorted; none when it is missing.
+std::vector<std::string> namesIn(const std::filesystem::path& folder);
 // The lines of a settings file as the programs write them, each ending in CR LF.
 std::string crlfLines(const std::vector<std::string>& lines);
 
