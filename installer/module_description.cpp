@@ -1,6 +1,7 @@
 #include "installer/module_description.h"
 
 #include "installer/vm_hog.h"
+#include "platform/drives.h"
 #include "platform/error.h"
 #include "shared/identity.h"
 #include "shared/routines.h"
@@ -32,11 +33,6 @@ int16_t compareTexts(const std::string& installed, const std::string& offered) {
 bool isSettingsKey(const std::string& name) {
   return !name.empty() && name.find_first_of("=\r\n") == std::string::npos && name.front() != '[' &&
          name.front() != ';';
-}
-
-bool startsWithDrive(std::string_view path) {
-  return path.size() >= 2 && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')) &&
-         path[1] == ':';
 }
 
 VersionInfo installedVersionOf(const std::string& name) {
@@ -130,7 +126,8 @@ bool LoadModule(std::string_view archivePath, ModuleInfo& module) {
     loaded.Directory = kUpdateOnlyNotInstalled;
   } else {
     // Proposed on the drive of the base directory; a default that names no drive is kept as it is.
-    if (startsWithDrive(loaded.Directory) && startsWithDrive(pfad_vyst)) loaded.Directory[0] = pfad_vyst[0];
+    if (win::startsWithDriveLetter(loaded.Directory) && win::startsWithDriveLetter(pfad_vyst))
+      loaded.Directory[0] = pfad_vyst[0];
     loaded.Mode = kInstall;
     loaded.Allowed[kInstall] = true;
   }

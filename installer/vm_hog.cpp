@@ -17,23 +17,6 @@ constexpr int16_t kMaxCount = INT16_MAX;
 constexpr std::string_view kInvalidCaption = "HOG file error";
 constexpr std::string_view kInvalidMessage = "HOG file contains invalid data.";
 
-// The bytes Windows-1252 leaves undefined; the platform shows them as control characters.
-bool isUndefinedAnsi(char c) {
-  auto b = static_cast<unsigned char>(c);
-  return b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
-}
-
-// An entry name is joined to the target directory, so only a name that names a file directly inside it,
-// under that very name, may be written. The system drops trailing dots and blanks ("..." would name the
-// parent), and the platform never finds a name starting with "." (hidden on the host), so such a file
-// could be neither found nor removed again.
-bool isPlainFileName(std::string_view name) {
-  if (!win::isValidWindowsName(name) || name.front() == '.' || name.back() == '.' || name.back() == ' ') return false;
-  for (char c : name)
-    if (isUndefinedAnsi(c)) return false;
-  return true;
-}
-
 // The data must lie wholly inside the archive: a size read from a damaged file is never trusted.
 bool isWhole(const HogEntry& entry, int64_t archiveLength) {
   return entry.Size >= 0 && int64_t{entry.DataPos} + entry.Size <= archiveLength;
@@ -81,7 +64,7 @@ int16_t Extract_HOG(std::string_view archivePath, std::string_view mask, std::st
       HogEntry entry;
       ReadHogEntryHeader(in, entry);
       if (!isWhole(entry, length)) break;
-      if (MatchWild(mask, entry.Name) && isPlainFileName(entry.Name) && writeEntry(in, entry, target) &&
+      if (MatchWild(mask, entry.Name) && win::isPlainFileName(entry.Name) && writeEntry(in, entry, target) &&
           count < kMaxCount)
         ++count;
       SeekTo(in, int64_t{entry.DataPos} + entry.Size);

@@ -94,6 +94,17 @@ bool isValidWindowsName(std::string_view name) {
   return true;
 }
 
+bool isPlainFileName(std::string_view name) {
+  if (!isValidWindowsName(name) || name.front() == '.' || name.back() == '.' || name.back() == ' ') return false;
+  for (char c : name) {
+    auto b = static_cast<unsigned char>(c);
+    if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) return false;
+  }
+  return true;
+}
+
+bool startsWithDriveLetter(std::string_view path) { return path.size() >= 2 && isLetter(path[0]) && path[1] == ':'; }
+
 std::optional<std::string> windowsNameOf(const fs::path& hostName) {
   auto ansi = toAnsi(hostName.string());
   if (!ansi || !isValidWindowsName(*ansi)) return std::nullopt;

@@ -73,6 +73,12 @@ constexpr bool isPathSeparator(char c) { return kPathSeparators.find(c) != std::
 // True when a single name (no separators) may stand in a Windows path: none of \ / : * ? " < > |,
 // no control characters, not empty, not "." or "..".
 bool isValidWindowsName(std::string_view ansiName);
+// A name that stands for one file directly in a folder, under that very name, and that the directory search
+// finds again: a valid Windows name that neither starts with "." (hidden on the host) nor ends in "." or a
+// blank (Windows drops those), and holds no byte that Windows-1252 leaves undefined.
+bool isPlainFileName(std::string_view ansiName);
+// True when the path starts with a drive letter and ":".
+bool startsWithDriveLetter(std::string_view path);
 // The ANSI name of a host directory entry, or nullopt when Windows could not show it.
 std::optional<std::string> windowsNameOf(const std::filesystem::path& hostName);
 
