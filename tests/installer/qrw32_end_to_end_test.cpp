@@ -1,6 +1,7 @@
 // qrw32 as a user meets it, on a prefix without a family and with the family's own archives beside it: the
 // base-directory screen, the module screen, Install, a second start, Repair, Update with newer archives,
-// Uninstall, "delm", and the installed wizard started from its shortcut as a program of its own.
+// Uninstall, "delm", a base directory of the user's own, and the installed wizard started from its shortcut
+// as a program of its own.
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/inotify.h>
@@ -15,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "help/nimbrel.h"
 #include "installer/installer_state.h"
 #include "installer/qw_main.h"
 #include "installer/qwscreen1.h"
@@ -22,6 +24,11 @@
 #include "platform/files.h"
 #include "platform/system.h"
 #include "run_fixture.h"
+#include "shared/identity.h"
+#include "shared/nimbrel_init.h"
+#include "shared/routines.h"
+#include "shared/settings.h"
+#include "shared/vyst32.h"
 #include "support/desktop_entry_reader.h"
 #include "tools/modules/family_modules.h"
 
@@ -32,7 +39,10 @@ namespace {
 
 const FamilyVersion kBuilt{VM_MODULE_VERSION_MAJOR, "Beta", "02", VM_MODULE_VERSION_BUILD};
 const std::string kNoErrors = "There were no errors.";
-const char* const kModuleNames[] = {"NIMBREL", "TOVRIK32", "TOVRIK32.MAN"};  // in the order of the list
+const char* const kModuleNames[] = {"TOVRIK32", "TOVRIK32.MAN"};  // in the order of the list
+// A base directory of the user's own, in place of the one proposed, and where it lies.
+constexpr char kTypedBase[] = "C:\\GAMES\\VORTANE";
+constexpr char kTypedBaseHost[] = "GAMES/VORTANE";
 
 // What vyst.ini records as a module's version.
 std::string versionRecord(const FamilyVersion& v) {
@@ -51,7 +61,8 @@ std::vector<std::string> familyRecords(const std::vector<std::string>& dirs, con
                                                                               {"Moduls_LastInstallMode", &modes}};
   for (const auto& [section, values] : sections) {
     lines.push_back("[" + std::string(section) + "]");
-    for (size_t i = 0; i < 3; ++i) lines.push_back(std::string(kModuleNames[i]) + "=" + values->at(i));
+    for (size_t i = 0; i < std::size(kModuleNames); ++i)
+      lines.push_back(std::string(kModuleNames[i]) + "=" + values->at(i));
   }
   return lines;
 }
@@ -92,7 +103,7 @@ class OpenedFiles {
 class Qrw32EndToEnd : public RunTest {
  protected:
   Qrw32EndToEnd() {
-    for (const char* archive : {kWizardArchive, kManualArchive, kCompanionArchive})
+    for (const char* archive : {kWizardArchive, kManualArchive})
       fs::copy_file(fs::path(VM_MODULES_DIR) / archive, setupDir() / archive);
   }
 
@@ -100,15 +111,20 @@ class Qrw32EndToEnd : public RunTest {
   fs::path base() const { return prefix.driveC() / "VMTOOLS" / "_VYST"; }
   fs::path wizard() const { return prefix.driveC() / "VMTOOLS" / "TOVRIK32"; }
   fs::path manual() const { return wizard() / "MANUAL"; }
+  fs::path typedBase() const { return prefix.driveC() / kTypedBaseHost; }
   std::string familySettings() const { return readFile(base() / "vyst.ini"); }
 
   // qrw32 starts from C:\SETUP and shows its module screen; without a family the user first takes the base
-  // directory that the base-directory screen proposes.
-  void start() {
+  // directory that the base-directory screen proposes, or types one.
+  void start(const std::string& typedBase = "") {
     ui::resetProgramState();
     modules = ModuleTable{};
-    if (!win::entryExists("C:\\VYST.CFG"))
-      user.onModal("QWScreen1", [](ui::Form&) { userClick(QWScreen1.ButtonNext); });
+    if (!win::entryExists("C:\\VYST.CFG")) {
+      user.onModal("QWScreen1", [typedBase](ui::Form&) {
+        if (!typedBase.empty()) QWScreen1.TextDir.setText(typedBase);
+        userClick(QWScreen1.ButtonNext);
+      });
+    }
     Main();
     ASSERT_TRUE(QWScreen2.isVisible());
   }
@@ -127,8 +143,8 @@ class Qrw32EndToEnd : public RunTest {
   }
 
   // A first start on which the user installs what the screen proposes, then exits.
-  void installTheFamily() {
-    start();
+  void installTheFamily(const std::string& typedBase = "") {
+    start(typedBase);
     pressNext();
     ASSERT_EQ(listLines(), std::vector<std::string>{kNoErrors});
     exitInstaller();
@@ -139,10 +155,9 @@ TEST_F(Qrw32EndToEnd, TheFirstStartSetsUpTheBaseDirectoryAndInstallsTheFamily) {
   start();
   EXPECT_EQ(user.modalForms(), std::vector<std::string>{"QWScreen1"});
   EXPECT_EQ(readFile(prefix.driveC() / "vyst.cfg"), "[Directories]\r\nVyst3=C:\\VMTOOLS\\_VYST\r\n");
-  EXPECT_EQ(listLines(), (std::vector<std::string>{"Install Nimbrel help companion in C:\\VMTOOLS\\_VYST",
-                                                   "Install Tovrikall32 in C:\\VMTOOLS\\TOVRIK32",
+  EXPECT_EQ(listLines(), (std::vector<std::string>{"Install Tovrikall32 in C:\\VMTOOLS\\TOVRIK32",
                                                    "Install Tovrikall32 manual in C:\\VMTOOLS\\TOVRIK32\\MANUAL"}));
-  clickLine(1);
+  clickLine(0);
   EXPECT_EQ(QWScreen2.LabelLong.caption(), "Tovrikall32 MVE wizard");
   EXPECT_EQ(QWScreen2.LabelVersion[2].caption(), kBuilt.major + " Beta 02 Build " + kBuilt.build);
   EXPECT_TRUE(QWScreen2.TextDesc.text().starts_with("Tovrikall32 extracts the MVE movies of Vortane 2"))
@@ -180,17 +195,14 @@ TEST_F(Qrw32EndToEnd, TheFirstStartSetsUpTheBaseDirectoryAndInstallsTheFamily) {
 
   const std::string version = versionRecord(kBuilt);
   EXPECT_EQ(familySettings(),
-            crlfLines(familyRecords({"C:\\VMTOOLS\\_VYST", "C:\\VMTOOLS\\TOVRIK32", "C:\\VMTOOLS\\TOVRIK32\\MANUAL"},
-                                    {"", "tovrik32", "welcome.htm"}, {version, version, version},
-                                    {"Install", "Install", "Install"})));
+            crlfLines(familyRecords({"C:\\VMTOOLS\\TOVRIK32", "C:\\VMTOOLS\\TOVRIK32\\MANUAL"},
+                                    {"tovrik32", "welcome.htm"}, {version, version}, {"Install", "Install"})));
 
-  // One desktop entry per module: the wizard starts, the manual's first page and the companion's folder open.
+  // One desktop entry per module: the wizard starts, the manual's first page opens.
   EXPECT_EQ(namesIn(shortcutFolder()),
-            (std::vector<std::string>{"Nimbrel companion files.desktop", "Tovrikall32 MVE wizard.desktop",
-                                      "Tovrikall32 manual.desktop"}));
+            (std::vector<std::string>{"Tovrikall32 MVE wizard.desktop", "Tovrikall32 manual.desktop"}));
   const std::vector<std::string> onThisPrefix = {"env", "VORTANE_PREFIX=" + prefix.root().string()};
   const std::map<std::string, std::vector<std::string>> starts = {
-      {"Nimbrel companion files", {"xdg-open", base().string()}},
       {"Tovrikall32 manual", {"xdg-open", (manual() / "welcome.htm").string()}},
       {"Tovrikall32 MVE wizard", {(wizard() / "tovrik32").string()}}};
   for (const auto& [name, command] : starts) {
@@ -210,27 +222,27 @@ TEST_F(Qrw32EndToEnd, ASecondStartOffersSkipUninstallRepairAndRepairRestoresTheF
   installTheFamily();
   writeFile(manual() / "welcome.htm", "damaged");
   fs::remove(wizard() / "Tovrik32.jpg");
+  fs::remove(base() / "nbfound.wav");
   start();
   EXPECT_EQ(user.modalForms(), std::vector<std::string>{"QWScreen1"}) << "only the first start asks for it";
-  EXPECT_EQ(listLines(), (std::vector<std::string>{"Skip Nimbrel help companion in C:\\VMTOOLS\\_VYST",
-                                                   "Skip Tovrikall32 in C:\\VMTOOLS\\TOVRIK32",
+  EXPECT_EQ(listLines(), (std::vector<std::string>{"Skip Tovrikall32 in C:\\VMTOOLS\\TOVRIK32",
                                                    "Skip Tovrikall32 manual in C:\\VMTOOLS\\TOVRIK32\\MANUAL"}));
-  clickLine(2);
+  clickLine(1);
   EXPECT_EQ(modesOffered(), (std::vector<std::string>{"Skip", "Uninstall", "Repair"}));
   EXPECT_FALSE(QWScreen2.TextDir.enabled());
   EXPECT_FALSE(QWScreen2.LabelVersion[4].visible()) << "the same version is installed";
   saveScreenshot(QWScreen2, "qrw32_second_start");
   chooseForEveryModule("Repair");
-  EXPECT_EQ(listLines()[1], "Repair Tovrikall32 in C:\\VMTOOLS\\TOVRIK32");
+  EXPECT_EQ(listLines()[0], "Repair Tovrikall32 in C:\\VMTOOLS\\TOVRIK32");
   pressNext();
   EXPECT_EQ(listLines(), std::vector<std::string>{kNoErrors});
   EXPECT_TRUE(readFile(manual() / "welcome.htm") == readFile(fs::path(VM_SOURCE_DIR) / "help/manual/welcome.htm"));
   EXPECT_TRUE(readFile(wizard() / "Tovrik32.jpg") == readFile(fs::path(VM_SOURCE_DIR) / "extract/data/Tovrik32.jpg"));
+  EXPECT_TRUE(readFile(base() / "nbfound.wav") == readFile(fs::path(VM_SOURCE_DIR) / "help/data/nbfound.wav"));
   const std::string version = versionRecord(kBuilt);
   EXPECT_EQ(familySettings(),
-            crlfLines(familyRecords({"C:\\VMTOOLS\\_VYST", "C:\\VMTOOLS\\TOVRIK32", "C:\\VMTOOLS\\TOVRIK32\\MANUAL"},
-                                    {"", "tovrik32", "welcome.htm"}, {version, version, version},
-                                    {"Repair", "Repair", "Repair"})));
+            crlfLines(familyRecords({"C:\\VMTOOLS\\TOVRIK32", "C:\\VMTOOLS\\TOVRIK32\\MANUAL"},
+                                    {"tovrik32", "welcome.htm"}, {version, version}, {"Repair", "Repair"})));
   exitInstaller();
 }
 
@@ -240,10 +252,9 @@ TEST_F(Qrw32EndToEnd, ANewerArchiveIsOfferedAsAnUpdateAndInstalledOverTheOlderOn
   newer.build += "1";  // compared as text, so longer with the same start is newer
   WriteFamilyModules(VM_SOURCE_DIR, VM_WIZARD_PROGRAM, newer, setupDir());
   start();
-  EXPECT_EQ(listLines(), (std::vector<std::string>{"Update Nimbrel help companion in C:\\VMTOOLS\\_VYST",
-                                                   "Update Tovrikall32 in C:\\VMTOOLS\\TOVRIK32",
+  EXPECT_EQ(listLines(), (std::vector<std::string>{"Update Tovrikall32 in C:\\VMTOOLS\\TOVRIK32",
                                                    "Update Tovrikall32 manual in C:\\VMTOOLS\\TOVRIK32\\MANUAL"}));
-  clickLine(1);
+  clickLine(0);
   EXPECT_EQ(modesOffered(), (std::vector<std::string>{"Skip", "Update"}));
   EXPECT_EQ(QWScreen2.LabelVersion[2].caption(), newer.major + " Beta 02 Build " + newer.build);
   EXPECT_EQ(QWScreen2.LabelVersion[4].caption(), kBuilt.major + " Beta 02 Build " + kBuilt.build);
@@ -251,9 +262,8 @@ TEST_F(Qrw32EndToEnd, ANewerArchiveIsOfferedAsAnUpdateAndInstalledOverTheOlderOn
   EXPECT_EQ(listLines(), std::vector<std::string>{kNoErrors});
   const std::string version = versionRecord(newer);
   EXPECT_EQ(familySettings(),
-            crlfLines(familyRecords({"C:\\VMTOOLS\\_VYST", "C:\\VMTOOLS\\TOVRIK32", "C:\\VMTOOLS\\TOVRIK32\\MANUAL"},
-                                    {"", "tovrik32", "welcome.htm"}, {version, version, version},
-                                    {"Update", "Update", "Update"})));
+            crlfLines(familyRecords({"C:\\VMTOOLS\\TOVRIK32", "C:\\VMTOOLS\\TOVRIK32\\MANUAL"},
+                                    {"tovrik32", "welcome.htm"}, {version, version}, {"Update", "Update"})));
   EXPECT_TRUE(readFile(wizard() / "tovrik32") == readFile(VM_WIZARD_PROGRAM));
   exitInstaller();
 }
@@ -278,16 +288,15 @@ TEST_F(Qrw32EndToEnd, UninstallRemovesTheFamilysFilesAndKeepsWhatIsNotTheirs) {
   EXPECT_EQ(namesIn(base()),
             (std::vector<std::string>{"Nimbrel", "_Temp", "nbactive.wav", "nbfound.wav", "vortane.ini", "vyst.ini"}));
   EXPECT_EQ(namesIn(base() / "Nimbrel"), std::vector<std::string>{"fs1.gif"});
-  std::vector<std::string> records = familyRecords({"", "", ""}, {"", "", ""}, {"", "", ""}, {"", "", ""});
-  records.insert(records.end(), {"[Detour]", "NIMBREL=", "TOVRIK32=", "TOVRIK32.MAN="});
+  std::vector<std::string> records = familyRecords({"", ""}, {"", ""}, {"", ""}, {"", ""});
+  records.insert(records.end(), {"[Detour]", "TOVRIK32=", "TOVRIK32.MAN="});
   EXPECT_EQ(familySettings(), crlfLines(records));
   saveScreenshot(QWScreen2, "qrw32_family_uninstalled");
   exitInstaller();
 
   // Uninstalled, the modules are offered for installing again, in the directories they had.
   start();
-  EXPECT_EQ(listLines(), (std::vector<std::string>{"Install Nimbrel help companion in C:\\VMTOOLS\\_VYST",
-                                                   "Install Tovrikall32 in C:\\VMTOOLS\\TOVRIK32",
+  EXPECT_EQ(listLines(), (std::vector<std::string>{"Install Tovrikall32 in C:\\VMTOOLS\\TOVRIK32",
                                                    "Install Tovrikall32 manual in C:\\VMTOOLS\\TOVRIK32\\MANUAL"}));
 }
 
@@ -300,15 +309,57 @@ TEST_F(Qrw32EndToEnd, DelmDeletesEachArchiveAfterItsTurn) {
   EXPECT_TRUE(readFile(wizard() / "tovrik32") == readFile(VM_WIZARD_PROGRAM)) << "each went after its turn";
 }
 
+TEST_F(Qrw32EndToEnd, OnABaseDirectoryOfTheUsersOwnEveryRecordAndShortcutNamesWhatWasInstalled) {
+  start(kTypedBase);
+  pressNext();
+  ASSERT_EQ(listLines(), std::vector<std::string>{kNoErrors});
+  EXPECT_FALSE(fs::exists(base())) << "nothing goes into the base directory proposed";
+
+  // Each module's record names the directory that its files went to, and its program or document there.
+  size_t installed = 0;
+  for (const ModuleInfo& module : modules.values) {
+    if (module.Name.empty()) continue;
+    ++installed;
+    const std::string directory = GetIniString(pfad_vyst, "vyst.ini", "Moduls_Dirs", module.Name);
+    const std::string exeFile = GetIniString(pfad_vyst, "vyst.ini", "Moduls_EXEs", module.Name);
+    EXPECT_TRUE(fs::is_directory(host(directory))) << module.Name << " is recorded in " << directory;
+    EXPECT_TRUE(exeFile.empty() || fs::is_regular_file(host(AddPathSeparator(directory) + exeFile)))
+        << module.Name << ": " << exeFile << " in " << directory;
+  }
+  // One shortcut per module, each opening what is there.
+  const std::vector<std::string> shortcuts = namesIn(shortcutFolder());
+  EXPECT_EQ(shortcuts.size(), installed);
+  for (const std::string& name : shortcuts) {
+    DesktopEntry entry = readDesktopEntry(shortcutFolder() / name);
+    ASSERT_FALSE(entry.exec.empty()) << name;
+    EXPECT_TRUE(fs::exists(entry.exec.back())) << name << " opens " << entry.exec.back();
+    EXPECT_TRUE(fs::is_directory(entry.keys["Path"])) << name << " starts in " << entry.keys["Path"];
+  }
+
+  // The wizard's help companion, on this family, finds its picture (or it would show its error box) and its
+  // sounds.
+  prog_key = "TOVRIK32";
+  vyst_init();
+  Nimbrel_Init("fs1", "http://www.example.org/manual/");
+  EXPECT_EQ(nimbrel_image, "C:\\GAMES\\VORTANE\\Nimbrel\\fs1.gif");
+  user.sound().commands.clear();
+  Nimbrel.WAV(1);
+  Nimbrel.WAV(2);
+  EXPECT_EQ(user.sound().commands,
+            (std::vector<std::string>{"stop", "close", "open C:\\GAMES\\VORTANE\\nbactive.wav", "play", "stop", "close",
+                                      "open C:\\GAMES\\VORTANE\\nbfound.wav", "play"}));
+}
+
 TEST_F(Qrw32EndToEnd, TheInstalledWizardStartsFromItsShortcut) {
-  installTheFamily();
+  installTheFamily(kTypedBase);
   DesktopEntry entry = readDesktopEntry(shortcutFolder() / "Tovrikall32 MVE wizard.desktop");
   ASSERT_EQ(entry.exec.size(), 3u);
   ASSERT_EQ(entry.exec.back(), (wizard() / "tovrik32").string());
 
-  // The installed copy shows its splash from its own folder, then the help companion with its picture and
-  // the manual's topics: the family as installed, found through C:\VYST.CFG and vyst.ini.
-  OpenedFiles opened({wizard(), manual(), base() / "Nimbrel"});
+  // The installed copy shows its splash from its own folder, then the help companion with its picture from
+  // the base directory the user typed and the manual's topics: the family as installed, found through
+  // C:\VYST.CFG and vyst.ini.
+  OpenedFiles opened({wizard(), manual(), typedBase() / "Nimbrel"});
   QProcess program;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("QT_QPA_PLATFORM", "offscreen");

@@ -44,7 +44,10 @@ TEST_F(DefaultPrefix, HoldsTheProgramFilesTheManualAndTheSamples) {
   ASSERT_TRUE(FillDefaultPrefix(VM_MODULES_DIR));
   const fs::path source = VM_SOURCE_DIR;
   EXPECT_EQ(readFile(host("C:\\VORTANE\\TOVRIK32\\Tovrik32.jpg")), readFile(source / "extract/data/Tovrik32.jpg"));
+  // The help companion's picture and sounds, where it looks for them: below the base directory.
   EXPECT_EQ(readFile(host("C:\\VORTANE\\Nimbrel\\fs1.gif")), readFile(source / "help/data/Nimbrel/fs1.gif"));
+  EXPECT_EQ(readFile(host("C:\\VORTANE\\nbactive.wav")), readFile(source / "help/data/nbactive.wav"));
+  EXPECT_EQ(readFile(host("C:\\VORTANE\\nbfound.wav")), readFile(source / "help/data/nbfound.wav"));
   EXPECT_EQ(readFile(host("C:\\VORTANE\\TOVRIK32\\MANUAL\\pages\\run.htm")),
             readFile(source / "help/manual/pages/run.htm"));
   EXPECT_TRUE(win::directoryExists("C:\\VORTANE\\TOVRIK32\\stub"));
@@ -55,11 +58,10 @@ TEST_F(DefaultPrefix, HoldsTheProgramFilesTheManualAndTheSamples) {
 
 TEST_F(DefaultPrefix, IsLaidOutByTheInstallerWithAShortcutPerModule) {
   ASSERT_TRUE(FillDefaultPrefix(VM_MODULES_DIR));
-  EXPECT_EQ(GetIniString("C:\\VORTANE", "vyst.ini", "Moduls_LastInstallMode", "NIMBREL"), "Install");
+  EXPECT_EQ(GetIniString("C:\\VORTANE", "vyst.ini", "Moduls_LastInstallMode", "TOVRIK32.MAN"), "Install");
   EXPECT_EQ(GetIniString("C:\\VORTANE", "vyst.ini", "Moduls_EXEs", "TOVRIK32"), "tovrik32");
   EXPECT_EQ(win::dirSearch("C:\\WINDOWS\\Start Menu\\Programs\\Vortane Manager\\*.desktop"),
-            (std::vector<std::string>{"Nimbrel companion files.desktop", "Tovrikall32 manual.desktop",
-                                      "Tovrikall32 MVE wizard.desktop"}));
+            (std::vector<std::string>{"Tovrikall32 manual.desktop", "Tovrikall32 MVE wizard.desktop"}));
   EXPECT_TRUE(readFile(host("C:\\VORTANE\\TOVRIK32\\tovrik32")) == readFile(VM_WIZARD_PROGRAM));
 }
 

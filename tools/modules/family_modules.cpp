@@ -60,9 +60,13 @@ void writeArchive(const ModulePlan& plan, const FamilyVersion& version, const fs
   writer.close();
 }
 
+// The help companion looks for its picture and sounds in the base directory, so they come with the program
+// that shows it, on "Vyst" lines: placed below the base directory the user chose, and left there by an
+// uninstall.
 ModulePlan wizardPlan(const fs::path& sourceTree, const fs::path& program) {
   const std::string exe = program.filename().string();
   const fs::path data = sourceTree / "extract" / "data";
+  const fs::path help = sourceTree / "help" / "data";
   return {"TOVRIK32",
           "Tovrikall32",
           "Tovrikall32 MVE wizard",
@@ -71,11 +75,15 @@ ModulePlan wizardPlan(const fs::path& sourceTree, const fs::path& program) {
           {"Tovrikall32 extracts the MVE movies of Vortane 2 and other games from MVE files, MVL movie",
            "libraries, self-playing EXE movies and BIF archives, and writes them as MVE files or as",
            "self-playing EXE files for Win32 or DOS.", "%",
-           "The players for self-playing output come with the game tools: copy them into the stub folder."},
-          {"Main", "Main\\stub"},
+           "The players for self-playing output come with the game tools: copy them into the stub folder.", "%",
+           "The picture and the sounds of Nimbrel, the help companion, go into the family's base directory."},
+          {"Main", "Main\\stub", "Vyst\\Nimbrel"},
           {{exe, exe, "Main", program},
            {"Tovrik32.jpg", "Tovrik32.jpg", "Main", data / "Tovrik32.jpg"},
-           {"Tovrik32.gif", "Tovrik32.gif", "Main", data / "Tovrik32.gif"}}};
+           {"Tovrik32.gif", "Tovrik32.gif", "Main", data / "Tovrik32.gif"},
+           {"fs1.gif", "fs1.gif", "Vyst\\Nimbrel", help / "Nimbrel" / "fs1.gif"},
+           {"nbactive.wav", "nbactive.wav", "Vyst", help / "nbactive.wav"},
+           {"nbfound.wav", "nbfound.wav", "Vyst", help / "nbfound.wav"}}};
 }
 
 // The manual keeps its folders, since its topics link to each other by relative paths; its entries get
@@ -111,28 +119,10 @@ ModulePlan manualPlan(const fs::path& sourceTree) {
   return plan;
 }
 
-// A module without a program: its files lie below the base directory, and its directory, the base
-// directory as QWScreen1 proposes it, is what its shortcut opens.
-ModulePlan companionPlan(const fs::path& sourceTree) {
-  const fs::path data = sourceTree / "help" / "data";
-  return {"NIMBREL",
-          "Nimbrel help companion",
-          "Nimbrel companion files",
-          "C:\\VMTOOLS\\_VYST",
-          "",
-          {"The picture and the sounds of Nimbrel, the help companion of the Vortane Manager tools, in the",
-           "family's base directory."},
-          {"Vyst\\Nimbrel"},
-          {{"fs1.gif", "fs1.gif", "Vyst\\Nimbrel", data / "Nimbrel" / "fs1.gif"},
-           {"nbactive.wav", "nbactive.wav", "Vyst", data / "nbactive.wav"},
-           {"nbfound.wav", "nbfound.wav", "Vyst", data / "nbfound.wav"}}};
-}
-
 }  // namespace
 
 void WriteFamilyModules(const fs::path& sourceTree, const fs::path& wizardProgram, const FamilyVersion& version,
                         const fs::path& folder) {
   writeArchive(wizardPlan(sourceTree, wizardProgram), version, folder / kWizardArchive);
   writeArchive(manualPlan(sourceTree), version, folder / kManualArchive);
-  writeArchive(companionPlan(sourceTree), version, folder / kCompanionArchive);
 }

@@ -27,8 +27,7 @@ void writeKey(const std::string& file, const char* section, const char* key, con
 
 bool FillDefaultPrefix(const fs::path& moduleFolder) {
   if (!win::getPrivateProfileString("Directories", "Vyst3", "", 512, kFamilyFile).empty()) return false;
-  // The help companion's files lie below the base directory, which its shortcut opens.
-  InstallModulesHeadless(moduleFolder, kBase, {{"TOVRIK32", kMain}, {"TOVRIK32.MAN", kManual}, {"NIMBREL", kBase}});
+  InstallModulesHeadless(moduleFolder, kBase, {{"TOVRIK32", kMain}, {"TOVRIK32.MAN", kManual}});
   samples::writeSampleFolder(win::drives().toHost(kSamples));
   const std::string settings = std::string(kMain) + "tovrik32.ini";
   writeKey(settings, "LastSettings", "SourcePath", kSamples);

@@ -1,7 +1,7 @@
 #pragma once
 // A ready family in the current prefix, so that a new user can run the wizard at once: the family's own
-// module archives installed by qrw32's own run (the wizard, its manual, the help companion's files), then
-// a folder of sample containers and the wizard's settings that open its pages on them.
+// module archives installed by qrw32's own run (the wizard with the help companion's picture and sounds, its
+// manual), then a folder of sample containers and the wizard's settings that open its pages on them.
 #include <filesystem>
 
 // Installs the archives of moduleFolder with the base directory C:\VORTANE\, the wizard in
