@@ -65,6 +65,9 @@ void TVDoItForm::DoIt() {
   ButtonCancel.setEnabled(false);
   ButtonNext.setEnabled(true);
   ButtonNext.setCaption("E&xit");
+  // Exit is the page's default button: with the focus on it, Enter ends the program, and not About,
+  // which has the focus while the run goes on.
+  ButtonNext.setFocus();
   if (outputKind == kDosExe) {
     win::desktop().startTextViewer(mainDir + "DOSPLAY.TXT");
     copyExtra(mainDir + "HMI\\hmidet.386", targetDir + "hmidet.386");

@@ -21,11 +21,9 @@ void InstallerScreen::design() {
 
   ButtonNext.move(4800, 5040, 1335, 375);
   ButtonNext.setCaption("&Next >");
-  ButtonNext.setDefault(true);
 
   ButtonCancel.move(6840, 5040, 1335, 375);
   ButtonCancel.setCaption("&Cancel");
-  ButtonCancel.setCancel(true);
 }
 
 void InstallerScreen::ShowProgVersion() { LabelProgVersion.setCaption("V" + prog_version + " - " + prog_date); }

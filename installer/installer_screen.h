@@ -21,8 +21,10 @@ class InstallerScreen : public ui::Form {
   ui::PictureBox Picture2{this, "Picture2"};  // separator line above the buttons
   ui::Label LabelProgVersion{this, "LabelProgVersion"};
   ui::CommandButton ButtonBack{this, "ButtonBack"};
-  ui::CommandButton ButtonNext{this, "ButtonNext"};      // default button (Enter)
-  ui::CommandButton ButtonCancel{this, "ButtonCancel"};  // cancel button (Esc)
+  // The default (Enter) and cancel (Esc) buttons on the module screen only: the base-directory screen has
+  // neither, so that Enter and Esc while typing the directory press nothing.
+  ui::CommandButton ButtonNext{this, "ButtonNext"};
+  ui::CommandButton ButtonCancel{this, "ButtonCancel"};
 
   // LabelProgVersion reads "V", prog_version, " - " and prog_date.
   void ShowProgVersion();

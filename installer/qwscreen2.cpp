@@ -97,6 +97,8 @@ void QWScreen2Form::design() {
   TextDir.setTabIndex(3);
 
   ButtonBack.setEnabled(false);
+  ButtonNext.setDefault(true);
+  ButtonCancel.setCancel(true);
 }
 
 void QWScreen2_Form_Load() {

@@ -1,5 +1,6 @@
 // Key preview, default and cancel buttons: the form sees a key before the control with the focus, and
-// Enter and Esc press the form's default and cancel buttons, as the original dialog manager does.
+// Enter and Esc press the form's default and cancel buttons, as the original dialog manager does; in an
+// open drop-down list they only choose or close.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -94,6 +95,12 @@ class KeyRouter : public QObject {
     bool press = event->type() == QEvent::KeyPress;
     if ((!press && event->type() != QEvent::KeyRelease) || delivering_ || !receiver->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(receiver);
+    if (widget->window()->windowType() == Qt::Popup && detail::windowGone(widget->window())) {
+      // An open drop-down list closes on the Enter that chooses an entry, or the Esc that leaves it, before
+      // that key arrives: the key was the list's own, and it presses no default or cancel button.
+      event->accept();
+      return true;
+    }
     if (QWidget* target = windowForKeys(widget->window()); target != widget->window()) {
       // The window takes the focus here at once, so that its control gets the key as after a real
       // activation (a list then has a current entry); the window system follows. Releases go there too:

@@ -1,5 +1,6 @@
 #include "platform/ui/text_box.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -12,6 +13,21 @@ namespace {
 // The editor inside the holder: a line edit, or a plain-text edit for a multi-line box.
 QWidget* editorOf(QWidget* holder) { return holder->focusProxy(); }
 
+// In a dialog, Tab moves the focus on from a multi-line box as from any control; Ctrl+Tab types the tab.
+class MultiLineEditor : public QPlainTextEdit {
+ public:
+  explicit MultiLineEditor(QWidget* parent) : QPlainTextEdit(parent) { setTabChangesFocus(true); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override {
+    if (e->key() == Qt::Key_Tab && e->modifiers() == Qt::ControlModifier && !isReadOnly()) {
+      insertPlainText("\t");
+      return;
+    }
+    QPlainTextEdit::keyPressEvent(e);
+  }
+};
+
 }  // namespace
 
 QWidget* TextBox::createWidget(QWidget* parent) {
@@ -20,7 +36,7 @@ QWidget* TextBox::createWidget(QWidget* parent) {
   layout->setContentsMargins(0, 0, 0, 0);
   QWidget* editor;
   if (multiLine_) {
-    auto* e = new QPlainTextEdit(holder);
+    auto* e = new MultiLineEditor(holder);
     // Lines wrap at the box's width; the box has no horizontal scroll bar.
     e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QObject::connect(e, &QPlainTextEdit::textChanged, holder, [this] { fire(onChange); });

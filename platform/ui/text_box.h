@@ -1,5 +1,6 @@
 #pragma once
-// Text boxes, single and multi-line. Line breaks in the text are CR LF, as the programs write them.
+// Text boxes, single and multi-line. Line breaks in the text are CR LF, as the programs write them. Tab
+// moves the focus on from a multi-line box as from any control of a dialog; Ctrl+Tab types a tab there.
 #include <functional>
 #include <string>
 #include <string_view>

@@ -64,6 +64,14 @@ TEST_F(RunPageButtons, ScreenshotsWhileRunningAndAtTheEnd) {
   saveScreenshot(TVDoIt, "tvdoit_done");
 }
 
+// Exit is the default button once the run is over, whichever button had the focus during the run.
+TEST_F(RunPageButtons, EnterAfterTheRunEndsTheProgram) {
+  RunTVDoIt();
+  ASSERT_TRUE(finished());
+  EXPECT_PROGRAM_ENDS(userType(Qt::Key_Return), 0);
+  EXPECT_TRUE(user.modalForms().empty());
+}
+
 struct YieldAction {
   const char* name;
   std::function<void(ScriptedUser&)> act;

@@ -208,12 +208,21 @@ TEST_F(StartUp, ADirectoryWithAVystIniKeepsItsRecordsAndGainsTheInstallerLine) {
             crlfLines({"[Moduls_Dirs]", "TOVRIK32=C:\\FAMILY\\TOVRIK32", "[General]", kGeneral}));
 }
 
-TEST_F(StartUp, BackDoesNothingAndEnterPressesNext) {
-  onBaseDirectoryScreen([] {
-    userClick(QWScreen1.ButtonBack);
-    EXPECT_TRUE(QWScreen1.isVisible());
-    userKey(QWScreen1.TextDir.widget(), Qt::Key_Return);
-    EXPECT_FALSE(QWScreen1.isLoaded());
+// The screen has neither a default nor a cancel button: Enter and Esc while typing press nothing.
+TEST_F(StartUp, BackEnterAndEscDoNothingAndOnlyNextGoesOn) {
+  onBaseDirectoryScreen([this] {
+    const std::pair<const char*, std::function<void()>> presses[] = {
+        {"Back", [] { userClick(QWScreen1.ButtonBack); }},
+        {"Enter", [] { userKey(QWScreen1.TextDir.widget(), Qt::Key_Return); }},
+        {"Esc", [] { userKey(QWScreen1.TextDir.widget(), Qt::Key_Escape); }},
+    };
+    for (const auto& [name, press] : presses) {
+      press();
+      EXPECT_TRUE(QWScreen1.isVisible()) << name;
+      EXPECT_FALSE(ui::programState().ended) << name;
+    }
+    EXPECT_FALSE(fs::exists(prefix.driveC() / "VMTOOLS"));
+    userClick(QWScreen1.ButtonNext);
   });
   runMainToNoModules();
   EXPECT_TRUE(fs::exists(prefix.driveC() / "VMTOOLS" / "_VYST" / "vyst.ini"));
