@@ -1,11 +1,13 @@
 // Arbitrary bytes as a module archive, extracted with the mask "*.*" into an empty target directory.
 // Nothing is written outside the target, and every file in it is a plain file with a valid upper-case
-// name, written by a counted entry.
+// name, written by a counted entry that the extraction names as written.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "fuzz/fuzz_support.h"
 #include "installer/vm_hog.h"
@@ -54,8 +56,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const auto& entry : fs::directory_iterator(f.target)) fs::remove_all(entry.path());
   testing_support::writeFile(f.archive, std::string(fuzzing::textOf(data, size)));
 
-  int16_t count = Extract_HOG("C:\\MODS\\TEST.QRM", "*.*", "C:\\TARGET", 0);
+  std::vector<std::string> written;
+  int16_t count = Extract_HOG("C:\\MODS\\TEST.QRM", "*.*", "C:\\TARGET", 0, &written);
   require(count >= 0, "the count is never negative");
+  require(std::min<size_t>(written.size(), INT16_MAX) == static_cast<size_t>(count), "each counted entry is named");
+  const std::set<std::string> named(written.begin(), written.end());
   require(!win::isOpen(1), "the archive is closed");
   require(entriesBelow(fuzzing::prefix().root(), f.target) == f.outsideTarget, "nothing is written outside the target");
   int files = 0;
@@ -64,6 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(entry.is_regular_file() && !entry.is_symlink(), "only plain files are written", host);
     auto name = win::windowsNameOf(entry.path().filename());
     require(name && *name == UpperCaseAscii(*name), "each file bears a valid upper-case name", host);
+    require(named.count(*name) != 0, "each file is an entry named as written", host);
     ++files;
   }
   // Later entries replace earlier files, so there are never more files than entries written.

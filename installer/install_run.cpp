@@ -5,6 +5,7 @@
 
 #include "installer/drive_path.h"
 #include "installer/module_description.h"
+#include "installer/protected_paths.h"
 #include "installer/qwscreen2.h"
 #include "platform/error.h"
 #include "platform/files.h"
@@ -61,16 +62,17 @@ void runSteps(const ModuleInfo& m, int16_t mode, bool described) {
     QWScreen2.AddError("Could not read the module description in " + m.File);
     return;
   }
-  // Every step lays out or removes files relative to the directory; anything but "X:\..." would put
-  // them wherever the current directory happens to be.
+  if (mode == kUninstall) {
+    UninstallSteps(m);
+    return;
+  }
+  // Every step lays out files relative to the directory; anything but "X:\..." would put them wherever
+  // the current directory happens to be.
   if (!IsAbsoluteDrivePath(m.Directory)) {
     QWScreen2.AddError("Could not create directory " + m.Directory);
     return;
   }
-  if (mode == kUninstall)
-    UninstallSteps(m);
-  else
-    InstallSteps(m);
+  InstallSteps(m);
 }
 
 }  // namespace
@@ -95,7 +97,7 @@ void SetStep(int label, int16_t state) { QWScreen2.SetStepState(QWScreen2.LabelP
 
 void DeleteMatchingFiles(std::string_view pattern) {
   std::vector<std::string> kept;
-  win::tryStep([&] { kept = win::killEach(pattern); });
+  win::tryStep([&] { kept = win::killEach(pattern, IsFamilyFile); });
   for (const std::string& path : kept) QWScreen2.AddError("Could not delete " + path);
 }
 

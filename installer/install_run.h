@@ -12,7 +12,7 @@
 
 // The install steps of Install, Repair and Update (install_steps.cpp).
 void InstallSteps(const ModuleInfo& module);
-// The uninstall steps (uninstall_steps.cpp).
+// The uninstall steps (uninstall_steps.cpp); with a Directory that is not "X:\...", only the records go.
 void UninstallSteps(const ModuleInfo& module);
 
 enum class ListOrder { FirstToLast, LastToFirst };
@@ -33,6 +33,6 @@ class ListSection {
 void SetStepCaptions(std::initializer_list<std::string_view> captions);
 // SetStepState of the step label with that index (0 to 4).
 void SetStep(int label, int16_t state);
-// Every normal file matching the pattern is deleted; each one that stays is listed as "Could not delete "
-// and its path. Nothing matching is no error.
+// Every normal file matching the pattern is deleted but the family's own (IsFamilyFile); each one that
+// cannot be deleted is listed as "Could not delete " and its path. Nothing matching is no error.
 void DeleteMatchingFiles(std::string_view pattern);

@@ -1,13 +1,19 @@
+#include <algorithm>
+#include <set>
 #include <string>
+#include <vector>
 
+#include "installer/drive_path.h"
 #include "installer/install_run.h"
 #include "installer/module_description.h"
 #include "installer/module_shortcut.h"
+#include "installer/protected_paths.h"
 #include "installer/qwscreen2.h"
 #include "installer/vm_hog.h"
 #include "platform/drives.h"
 #include "platform/error.h"
 #include "platform/files.h"
+#include "platform/text.h"
 #include "shared/identity.h"
 #include "shared/routines.h"
 #include "shared/settings.h"
@@ -20,25 +26,45 @@ void deleteOldFiles() {
     FieldList fields;
     SplitCommaList(line, fields);
     const std::string path = AddPathSeparator(ExpandModulePath(fields[2])) + fields[1];
-    if (FileExists(path)) DeleteMatchingFiles(path);
+    if (!IsPlainDrivePath(path))
+      QWScreen2.AddError("Could not delete " + path);
+    else if (FileExists(path))
+      DeleteMatchingFiles(path);
   });
 }
 
 void createDirectories() {
   ListSection("MkDirs").forEachLine(ListOrder::FirstToLast, [](const std::string& line) {
     const std::string directory = ExpandModulePath(line);
-    if (!MakeDirTree(directory)) QWScreen2.AddError("Could not create directory " + directory);
+    if (!IsPlainDrivePath(directory) || !MakeDirTree(directory))
+      QWScreen2.AddError("Could not create directory " + directory);
   });
 }
 
+// The entries that this turn's extraction wrote in full, by name without regard to case as the system
+// compares file names: any other file in the temporary directory was left there by another module or an
+// earlier run.
+struct NoCaseOrder {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+      return static_cast<unsigned char>(win::foldCase(x)) < static_cast<unsigned char>(win::foldCase(y));
+    });
+  }
+};
+using ExtractedEntries = std::set<std::string, NoCaseOrder>;
+
 // The extracted entry takes the target's place in one step, so the installed copy is replaced only by a
 // whole new file: a missing entry, a failed copy or a source that is the target itself keep it.
-bool putInPlace(const FieldList& fields, const std::string& source, const std::string& target) {
+bool putInPlace(const FieldList& fields, const std::string& directory, const ExtractedEntries& extracted) {
   // A name holding a separator or a wildcard would reach other files than the line names.
   if (!win::isValidWindowsName(fields[1]) || !win::isValidWindowsName(fields[2])) return false;
+  if (!IsPlainDrivePath(directory) || !extracted.contains(fields[1])) return false;
+  const std::string source = AddPathSeparator(pfad_temp) + fields[1];
+  const std::string target = AddPathSeparator(directory) + fields[2];
   bool placed = false;
   win::tryStep([&] {
-    if (!FileExists(source) || win::sameFile(source, target)) return;
+    if (IsFamilyFile(target) || !FileExists(source) || win::sameFile(source, target)) return;
     win::moveOrCopyFile(source, target);
     placed = FileExists(target);
   });
@@ -47,13 +73,15 @@ bool putInPlace(const FieldList& fields, const std::string& source, const std::s
 
 void copyFiles(const ModuleInfo& m) {
   const ListSection files("Files");
-  Extract_HOG(m.File, "*.*", pfad_temp, 0);
-  files.forEachLine(ListOrder::FirstToLast, [](const std::string& line) {
+  std::vector<std::string> written;
+  Extract_HOG(m.File, "*.*", pfad_temp, 0, &written);
+  const ExtractedEntries extracted(written.begin(), written.end());
+  files.forEachLine(ListOrder::FirstToLast, [&](const std::string& line) {
     FieldList fields;
     SplitCommaList(line, fields);
-    const std::string target = AddPathSeparator(ExpandModulePath(fields[3])) + fields[2];
-    const std::string source = AddPathSeparator(pfad_temp) + fields[1];
-    if (!putInPlace(fields, source, target)) QWScreen2.AddError("Error copying to " + target);
+    const std::string directory = ExpandModulePath(fields[3]);
+    if (!putInPlace(fields, directory, extracted))
+      QWScreen2.AddError("Error copying to " + AddPathSeparator(directory) + fields[2]);
   });
 }
 
@@ -89,7 +117,9 @@ void InstallSteps(const ModuleInfo& m) {
   registerModule(m);
   SetStep(3, kStepDone);
   SetStep(4, kStepRunning);
-  if (!CreateModuleShortcut(m.Desc, AddPathSeparator(m.Directory) + m.EXEfile))
+  // The shortcut leads to the module's directory or to a file directly in it, never elsewhere.
+  const bool inModule = m.EXEfile.empty() || win::isPlainFileName(m.EXEfile);
+  if (!inModule || !CreateModuleShortcut(m.Desc, AddPathSeparator(m.Directory) + m.EXEfile))
     QWScreen2.AddError("Could not create an icon for " + m.Long);
   SetStep(4, kStepDone);
 }

@@ -1,9 +1,11 @@
 #include <string>
 #include <vector>
 
+#include "installer/drive_path.h"
 #include "installer/install_run.h"
 #include "installer/module_description.h"
 #include "installer/module_shortcut.h"
+#include "installer/protected_paths.h"
 #include "installer/qwscreen2.h"
 #include "platform/drives.h"
 #include "platform/error.h"
@@ -17,22 +19,13 @@
 
 namespace {
 
-constexpr std::string_view kHelpSettingsFile = "vortane.ini";
-
-// The family's own settings in the base directory belong to no module, whatever a description names.
-bool isFamilySettingsFile(const std::string& path) {
-  const std::string base = AddPathSeparator(pfad_vyst);
-  return win::sameFile(path, base + std::string(kFamilySettingsFile)) ||
-         win::sameFile(path, base + std::string(kHelpSettingsFile));
-}
-
 // Exactly the file the line names: a name holding a separator, ".." or a wildcard names none of the
 // module's files. A file that is not there is no error.
 void deleteNamedFile(const std::string& directory, const std::string& name) {
   if (!win::isValidWindowsName(name)) return;
   const std::string path = directory + name;
   bool present = false;
-  win::tryStep([&] { present = FileExists(path) && !isFamilySettingsFile(path); });
+  win::tryStep([&] { present = FileExists(path) && !IsFamilyFile(path); });
   if (present && !win::tryStep([&] { win::removeFile(path); })) QWScreen2.AddError("Could not delete " + path);
 }
 
@@ -42,28 +35,24 @@ void deleteInstalledFiles() {
     SplitCommaList(line, fields);
     // Files below the base directory are the family's and stay.
     if (InStrPos("Vyst", fields[3]) > 0) return;
-    deleteNamedFile(AddPathSeparator(ExpandModulePath(fields[3])), fields[2]);
+    const std::string directory = AddPathSeparator(ExpandModulePath(fields[3]));
+    if (IsPlainDrivePath(directory))
+      deleteNamedFile(directory, fields[2]);
+    else
+      QWScreen2.AddError("Could not delete " + directory + fields[2]);
   });
-}
-
-// Settings files in the module's directory are its program's own only when the directory is not one that
-// the family or the system shares (the run never gets here with a directory that is not "X:\...").
-bool isSharedDirectory(const std::string& directory) {
-  bool shared = true;
-  win::tryStep([&] {
-    shared = win::sameDirectory(directory, pfad_vyst) || win::sameDirectory(directory, pfad_windows) ||
-             win::sameDirectory(directory, pfad_winsys);
-    for (char letter : win::drives().letters())
-      shared = shared || win::sameDirectory(directory, std::string(1, letter) + ":\\");
-  });
-  return shared;
 }
 
 void removeDirectories() {
   ListSection("MkDirs").forEachLine(ListOrder::LastToFirst, [](const std::string& line) {
     if (InStrPos("Vyst\\", line) > 0) return;
-    // Only an empty directory goes; one that still holds files stays, silently.
-    win::tryStep([&] { win::rmDir(ExpandModulePath(line)); });
+    const std::string directory = ExpandModulePath(line);
+    if (!IsPlainDrivePath(directory)) {
+      QWScreen2.AddError("Could not delete " + directory);
+      return;
+    }
+    // Only an empty directory goes; one that still holds files stays, silently, as do the family's.
+    if (!IsFamilyDirectory(directory)) win::tryStep([&] { win::rmDir(directory); });
   });
 }
 
@@ -99,17 +88,24 @@ void UninstallSteps(const ModuleInfo& m) {
       {"Deleting files...", "Removing directories...", "Unregistering module...", "Deleting shortcut icons..."});
   // The uninstall has four steps; the fifth label would show a caption of an earlier install.
   QWScreen2.LabelProcess[4].setVisible(false);
+  // A recorded directory that is not "X:\..." (an old record, a hand edit) names no place of the module's
+  // own: every file stays, and only the records go, so that the module can be installed afresh.
+  const bool located = IsAbsoluteDrivePath(m.Directory);
+  if (!located) QWScreen2.AddError("The files of " + m.Long + " were left in " + m.Directory);
   SetStep(0, kStepRunning);
-  deleteInstalledFiles();
-  if (!isSharedDirectory(m.Directory)) DeleteMatchingFiles(AddPathSeparator(m.Directory) + "*.ini");
+  if (located) {
+    deleteInstalledFiles();
+    // Settings files there are its program's own, unless others share the directory.
+    if (!IsSharedDirectory(m.Directory)) DeleteMatchingFiles(AddPathSeparator(m.Directory) + "*.ini");
+  }
   SetStep(0, kStepDone);
   SetStep(1, kStepRunning);
-  removeDirectories();
+  if (located) removeDirectories();
   SetStep(1, kStepDone);
   SetStep(2, kStepRunning);
   unregisterModule(m);
   SetStep(2, kStepDone);
   SetStep(3, kStepRunning);
-  deleteShortcuts(m);
+  if (located) deleteShortcuts(m);
   SetStep(3, kStepDone);
 }

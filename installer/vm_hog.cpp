@@ -47,7 +47,8 @@ void ReadHogEntryHeader(int fileNumber, HogEntry& entry) {
   entry.DataPos = FilePos0(fileNumber);
 }
 
-int16_t Extract_HOG(std::string_view archivePath, std::string_view mask, std::string_view targetDirectory, int flags) {
+int16_t Extract_HOG(std::string_view archivePath, std::string_view mask, std::string_view targetDirectory, int flags,
+                    std::vector<std::string>* written) {
   int16_t count = 0;
   std::string target = AddPathSeparator(targetDirectory);
   if (!FileExists(archivePath)) return 0;
@@ -64,9 +65,10 @@ int16_t Extract_HOG(std::string_view archivePath, std::string_view mask, std::st
       HogEntry entry;
       ReadHogEntryHeader(in, entry);
       if (!isWhole(entry, length)) break;
-      if (MatchWild(mask, entry.Name) && win::isPlainFileName(entry.Name) && writeEntry(in, entry, target) &&
-          count < kMaxCount)
-        ++count;
+      if (MatchWild(mask, entry.Name) && win::isPlainFileName(entry.Name) && writeEntry(in, entry, target)) {
+        if (count < kMaxCount) ++count;
+        if (written) written->push_back(entry.Name);
+      }
       SeekTo(in, int64_t{entry.DataPos} + entry.Size);
     }
   });

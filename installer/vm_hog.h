@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Each entry: a NUL-padded 8-bit name (all 13 bytes when it has no NUL), the size of its data as a 32-bit
 // little-endian signed integer, then the data.
@@ -44,7 +45,10 @@ void ReadHogEntryHeader(int fileNumber, HogEntry& entry);
 //   a failed write keeps the older file of that name and is not counted. A written entry replaces the
 //   older file in whatever case it was spelt, so no other spelling is left to be opened instead.
 // Positions are 32-bit: entries beyond the first 2 GiB of an archive are never reached.
-int16_t Extract_HOG(std::string_view archivePath, std::string_view mask, std::string_view targetDirectory, int flags);
+// When written is given, it receives the (upper-cased) names of the entries written in full, in archive
+// order, however many: only these files in the target directory are this archive's.
+int16_t Extract_HOG(std::string_view archivePath, std::string_view mask, std::string_view targetDirectory, int flags,
+                    std::vector<std::string>* written = nullptr);
 
 // Whether a file name matches a wildcard mask, without regard to the case of ASCII letters: a name equal
 // to the mask, any name for "*.*", else base and extension (split at the last ".") each by MatchWildPart.

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <span>
 
 #include "drives.h"
@@ -194,6 +195,35 @@ void removeOtherSpellings(const fs::path& kept) {
     if (!name || !equalsNoCase(*name, *keptName) || fs::is_directory(fs::symlink_status(other, sec))) continue;
     if (::unlink(other.c_str()) != 0) raise(PathFileAccessError, other.string());
   }
+}
+
+// The identity of the directory at a host path, links followed; nothing when no directory is there.
+std::optional<struct stat> directoryAt(const fs::path& host) {
+  struct stat st {};
+  if (::stat(host.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
+  return st;
+}
+
+// Also nothing for a path that cannot be mapped.
+std::optional<struct stat> directoryAt(std::string_view winPath) {
+  try {
+    return directoryAt(drives().toHost(winPath));
+  } catch (const Error&) {
+    return std::nullopt;
+  }
+}
+
+bool isDirectoryAt(const struct stat& directory, const fs::path& host) {
+  auto there = directoryAt(host);
+  return there && there->st_dev == directory.st_dev && there->st_ino == directory.st_ino;
+}
+
+bool isDriveRoot(const fs::path& host) {
+  auto directory = directoryAt(host);
+  if (!directory) return false;
+  for (char letter : drives().letters())
+    if (isDirectoryAt(*directory, *drives().root(letter))) return true;
+  return false;
 }
 
 }  // namespace
@@ -408,12 +438,16 @@ void kill(std::string_view pattern) {
   if (!any) raise(FileNotFound, toUtf8(pattern));
 }
 
-std::vector<std::string> killEach(std::string_view pattern) {
+std::vector<std::string> killEach(std::string_view pattern,
+                                  const std::function<bool(const std::string& winPath)>& spare) {
   SplitPattern sp = splitPattern(pattern);
   std::vector<std::string> kept;
   if (sp.name.empty()) return kept;
-  for (auto& e : matchingFiles(sp))
-    if (::unlink(e.host.c_str()) != 0) kept.push_back(sp.directory + e.name);
+  for (auto& e : matchingFiles(sp)) {
+    std::string path = sp.directory + e.name;
+    if (spare && spare(path)) continue;
+    if (::unlink(e.host.c_str()) != 0) kept.push_back(std::move(path));
+  }
   return kept;
 }
 
@@ -437,6 +471,7 @@ void mkDir(std::string_view path) {
 
 void rmDir(std::string_view path) {
   fs::path host = drives().toHost(path);
+  if (isDriveRoot(host)) raise(PathFileAccessError, host.string() + " is the root of a drive");
   if (::rmdir(host.c_str()) != 0) {
     if (errno == ENOENT || errno == ENOTDIR) raise(PathNotFound, host.string());
     raise(PathFileAccessError, host.string());
@@ -500,14 +535,23 @@ bool sameFile(std::string_view a, std::string_view b) {
 }
 
 bool sameDirectory(std::string_view a, std::string_view b) {
-  struct stat sa {
-  }, sb{};
-  try {
-    if (::stat(drives().toHost(a).c_str(), &sa) != 0 || ::stat(drives().toHost(b).c_str(), &sb) != 0) return false;
-  } catch (const Error&) {
-    return false;
-  }
-  return S_ISDIR(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+  auto first = directoryAt(a);
+  auto second = directoryAt(b);
+  return first && second && first->st_dev == second->st_dev && first->st_ino == second->st_ino;
+}
+
+bool holdsHostFolder(std::string_view directory, const fs::path& hostFolder) {
+  auto holder = directoryAt(directory);
+  std::error_code named, real;
+  // With a link on the way, both the folders above the name and those above its real place hold it.
+  const fs::path paths[] = {fs::absolute(hostFolder, named).lexically_normal(), fs::canonical(hostFolder, real)};
+  if (!holder || hostFolder.empty() || named || real) return false;
+  for (const fs::path& path : paths)
+    for (fs::path folder = path;; folder = folder.parent_path()) {
+      if (isDirectoryAt(*holder, folder)) return true;
+      if (folder == folder.parent_path()) break;
+    }
+  return false;
 }
 
 }  // namespace win

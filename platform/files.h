@@ -3,6 +3,8 @@
 // Positions of open files count from 1, as the system's file layer does.
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -85,14 +87,18 @@ bool directoryExists(std::string_view path);
 
 void kill(std::string_view pattern);  // deletes matching normal files; error 53 when none matches
 // Deletes every normal file matching the pattern, going on past one that cannot be deleted, and gives the
-// Windows paths (the pattern's directory followed by the name) of those that could not be. A pattern that
-// matches nothing, also in a directory that does not exist, is no error; a drive that is not ready is.
-std::vector<std::string> killEach(std::string_view pattern);
+// Windows paths (the pattern's directory followed by the name) of those that could not be. A file whose
+// path spare accepts is left alone and not listed. A pattern that matches nothing, also in a directory that
+// does not exist, is no error; a drive that is not ready is.
+std::vector<std::string> killEach(std::string_view pattern,
+                                  const std::function<bool(const std::string& winPath)>& spare = {});
 // Deletes the one entry at that exact path, hidden or not (a link itself, not what it leads to; never a
 // directory); error 53 when nothing is there.
 void removeFile(std::string_view path);
 void mkDir(std::string_view path);  // one level; error 75 when it exists, 76 when the parent is missing
-void rmDir(std::string_view path);  // error 75 when not empty, 76 when missing
+// Error 75 when not empty, 76 when missing; 75 also for the root folder of a drive, however it is reached
+// (a drive's root, or the folder of another drive that is that root), since the drive would go with it.
+void rmDir(std::string_view path);
 // Copies into a new file beside the target, renamed over it when complete: whatever bore the target's
 // name (a link included, which is not followed) is replaced, and a failed copy leaves it as it was.
 // Error 53 or 76 for a missing source, 76 for a missing target folder, 75 when the target cannot be made.
@@ -114,6 +120,11 @@ bool sameFile(std::string_view a, std::string_view b);
 // True when both paths name one existing directory, whatever drive, spelling, "..", trailing separator or
 // link reaches it (a drive's root and the folder of another drive that leads to it are one).
 bool sameDirectory(std::string_view a, std::string_view b);
+
+// True when the directory is the host folder or holds it at any depth, compared as sameDirectory compares
+// (whatever drive, spelling, ".." or link reaches it); false when either is missing or the host folder is
+// empty. A link on the host folder's way counts twice: the folders above it and above its real place.
+bool holdsHostFolder(std::string_view directory, const std::filesystem::path& hostFolder);
 
 // "*" any run of characters, "?" any one character, without regard to case; "*.*" also matches names
 // without a dot, and a pattern ending in "." matches names without an extension.

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -96,14 +97,18 @@ bool isHostProgram(int fd) {
 }
 
 Start startOf(const fs::path& target) {
-  Descriptor file(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));  // a pipe must not block
+  constexpr int kReading = O_RDONLY | O_NONBLOCK | O_CLOEXEC;  // a pipe must not block
+  Descriptor file(::open(target.c_str(), kReading | O_NOFOLLOW));
+  // A link is followed to see what it leads to, but what it leads to is never changed.
+  const bool throughLink = !file.valid() && errno == ELOOP;
+  if (throughLink) file = Descriptor(::open(target.c_str(), kReading));
   struct stat st {};
   if (!file.valid() || ::fstat(file.get(), &st) != 0) return Start::AsProgram;  // not there yet
   if (S_ISDIR(st.st_mode)) return Start::WithOpener;
   if (!S_ISREG(st.st_mode)) return Start::AsProgram;
   if (!isHostProgram(file.get())) return Start::WithOpener;
   const mode_t runnable = st.st_mode | ((st.st_mode & 0444) >> 2);
-  if (runnable != st.st_mode && ::fchmod(file.get(), runnable & 07777) != 0) return Start::Impossible;
+  if (runnable != st.st_mode && (throughLink || ::fchmod(file.get(), runnable & 07777) != 0)) return Start::Impossible;
   return Start::AsProgram;
 }
 

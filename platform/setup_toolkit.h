@@ -24,14 +24,16 @@ int32_t fCreateShellFolder(std::string_view folderName);
 // with the desktop's opener (xdg-open). A target that is a directory, or an existing file that is no host
 // program (it starts neither with the ELF magic nor with "#!"), is opened; any other target, one that is
 // not there yet included, is started. A host program without execute permission is given it wherever it
-// may be read, since files from module archives carry no permissions.
+// may be read, since files from module archives carry no permissions; a link at the target is followed to
+// see what it leads to, but that file is never changed: a program behind a link must be runnable already.
 // Exec quotes each argument that needs it as the format requires and, unless the prefix is
 // Drives::standardPrefix(), starts the target through "env VORTANE_PREFIX=<prefix>", so that it runs on
 // this prefix from a menu too.
 // Nonzero when the file was written. 0 when the folder or link name is no plain name (empty, "." or
 // "..", a leading "." that would hide the file from the folder's listing, or a character that a Windows
 // name cannot hold, such as "\" or ":"), when the target cannot be mapped onto the host, when a program
-// cannot be given execute permission, when the folder does not exist, and when the file cannot be written.
+// cannot be given execute permission (also one behind a link), when the folder does not exist, and when the
+// file cannot be written.
 int32_t fCreateShellLink(std::string_view folderName, std::string_view linkName, std::string_view targetPath,
                          std::string_view arguments);
 

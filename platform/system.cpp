@@ -1,9 +1,11 @@
 #include "system.h"
 
+#include <pwd.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <thread>
 
@@ -158,6 +160,12 @@ void setAppExeName(std::string name) {
   app().exeName = std::move(name);
 }
 void setCommandLine(std::string text) { app().commandLine = std::move(text); }
+
+fs::path homeFolder() {
+  if (const char* home = std::getenv("HOME"); home && *home) return home;
+  const passwd* user = ::getpwuid(::getuid());
+  return user && user->pw_dir ? fs::path(user->pw_dir) : fs::path();
+}
 
 void sleepMs(uint32_t ms) {
   if (sleeper()) return sleeper()(ms);

@@ -3,6 +3,7 @@
 // sleeping, free disk space, and the desktop (documents, web addresses, a text viewer, wave sounds).
 // Everything a test must observe or control goes through a replaceable interface.
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -33,6 +34,10 @@ std::string commandLine();
 void setAppPath(std::string winPath);
 void setAppExeName(std::string name);
 void setCommandLine(std::string text);
+
+// The host user's home folder: $HOME, else the user's entry in the password database; empty when neither
+// names one.
+std::filesystem::path homeFolder();
 
 // Blocks the thread; tests replace the sleeper to record the wait instead.
 void sleepMs(uint32_t ms);

@@ -255,20 +255,49 @@ INSTANTIATE_TEST_SUITE_P(Lines, DeleteArchives,
 
 // The run keeps what it cannot replace, and lists every failure.
 
-TEST_F(InstallRun, AnEntryMissingFromTheArchiveKeepsTheInstalledFile) {
+// The archive lacks the entry, or holds it cut short; what an earlier module or run left in the temporary
+// directory under its name is not this module's.
+enum class Left { Nothing, File, Link };
+
+struct MissingCase {
+  const char* what;
+  bool cutShort;  // the archive ends in the entry, cut short; else it lacks the entry
+  Left left;
+  friend void PrintTo(const MissingCase& c, std::ostream* out) { *out << c.what; }
+};
+
+class MissingEntry : public InstallRun, public testing::WithParamInterface<MissingCase> {};
+
+TEST_P(MissingEntry, KeepsTheInstalledFile) {
+  const MissingCase& c = GetParam();
   writeFile(toolsDir() / "tools.exe", "installed before");
+  const fs::path outside = prefix.root() / "outside" / "program";
+  writeFile(outside, "outside");
+  const fs::path stale = baseDir() / "_Temp" / "TOOLS.EXE";
+  if (c.left == Left::File) writeFile(stale, "another module's");
+  if (c.left == Left::Link) fs::create_symlink(outside, stale);
   ModuleContents contents = toolsModule();
   contents.files.erase(contents.files.begin());  // no TOOLS.EXE
+  if (c.cutShort)
+    contents.files.push_back({"TOOLS.EXE", kProgram.substr(0, 1000), static_cast<int32_t>(kProgram.size())});
   putModule("TOOLS.QRM", contents);
   openScreen();
   modules[1].Mode = kRepair;
   pressNext();
   EXPECT_EQ(listLines(), std::vector<std::string>{"Error copying to C:\\VMTOOLS\\TOOLS\\tools.exe"});
   EXPECT_EQ(readFile(toolsDir() / "tools.exe"), "installed before");
+  EXPECT_EQ(readFile(outside), "outside");
   EXPECT_TRUE(readFile(toolsDir() / "data" / "Level1.dat") == kLevel) << "the other lines are copied";
   EXPECT_NE(vystIni().find("TOOLS=Repair"), std::string::npos) << "the module is recorded all the same";
-  saveScreenshot(QWScreen2, "installer_run_with_errors");
+  if (c.left == Left::Nothing && !c.cutShort) saveScreenshot(QWScreen2, "installer_run_with_errors");
 }
+
+INSTANTIATE_TEST_SUITE_P(Entries, MissingEntry,
+                         testing::Values(MissingCase{"NotInTheArchive", false, Left::Nothing},
+                                         MissingCase{"NotInTheArchiveOverAnOlderFile", false, Left::File},
+                                         MissingCase{"CutShortOverAnOlderFile", true, Left::File},
+                                         MissingCase{"NotInTheArchiveOverALink", false, Left::Link}),
+                         [](const testing::TestParamInfo<MissingCase>& c) { return c.param.what; });
 
 TEST_F(InstallRun, AnEntryThatDoesNotFitOnTheDiskKeepsTheInstalledFile) {
   writeFile(toolsDir() / "tools.exe", "installed before");
@@ -378,5 +407,107 @@ TEST_F(InstallRun, AModuleWhoseArchiveWentAwayIsSkippedWithItsArchiveNamed) {
   EXPECT_FALSE(fs::exists(prefix.driveC() / "VMTOOLS" / "A"));
   EXPECT_TRUE(readFile(toolsDir() / "tools.exe") == kProgram);
 }
+
+// A module touches only what is its own, whatever its archive or its description names.
+
+// Relative directories resolve against the current directory; "." and ".." climb out of the module, also
+// where "Main" and the character after it are dropped ("Main..." is the module's parent). Absolute
+// directories keep working.
+TEST_F(InstallRun, DirectoriesThatLeaveTheirPlaceAreRefusedAndListed) {
+  writeFile(prefix.driveC() / "victim.txt", "the user's");
+  writeFile(prefix.driveC() / "WINDOWS" / "win.ini", "[windows]\r\n");
+  ModuleContents contents = toolsModule();
+  contents.lists = {{"RmFiles", {"victim.txt, Main\\..\\..", "win.ini, WINDOWS", "*.*, Main\\."}},
+                    {"MkDirs", {"Main", "Main\\..\\..\\ESCAPE", "ESCAPED", "Main...\\PARENT"}},
+                    {"Files",
+                     {"TOOLS.EXE, tools.exe, Main\\..\\..", "LEVEL1.BIN, level1.dat, C:\\WINDOWS\\SYSTEM",
+                      "SHARED.DAT, shared.dat, Main"}}};
+  putModule("TOOLS.QRM", contents);
+  openScreen();
+  pressNext();
+  EXPECT_EQ(listLines(),
+            (std::vector<std::string>{
+                "Could not delete C:\\VMTOOLS\\TOOLS\\..\\..\\victim.txt", "Could not delete WINDOWS\\win.ini",
+                "Could not delete C:\\VMTOOLS\\TOOLS\\.\\*.*",
+                "Could not create directory C:\\VMTOOLS\\TOOLS\\..\\..\\ESCAPE", "Could not create directory ESCAPED",
+                "Could not create directory C:\\VMTOOLS\\TOOLS\\..\\PARENT",
+                "Error copying to C:\\VMTOOLS\\TOOLS\\..\\..\\tools.exe"}));
+  EXPECT_EQ(readFile(prefix.driveC() / "victim.txt"), "the user's");
+  EXPECT_EQ(readFile(prefix.driveC() / "WINDOWS" / "win.ini"), "[windows]\r\n");
+  for (const char* outside : {"ESCAPE", "ESCAPED", "VMTOOLS/PARENT", "tools.exe"})
+    EXPECT_FALSE(fs::exists(prefix.driveC() / outside)) << outside;
+  EXPECT_TRUE(readFile(prefix.driveC() / "WINDOWS" / "SYSTEM" / "level1.dat") == kLevel);
+  EXPECT_TRUE(readFile(toolsDir() / "shared.dat") == kShared);
+}
+
+// vyst.ini, vortane.ini and C:\VYST.CFG are the family's: wildcards delete every other file, and no copy
+// takes their place.
+TEST_F(InstallRun, TheFamilysOwnFilesAreNeverDeletedNorReplaced) {
+  installFamily(
+      {"[General]", "Vyst3-Installer=Quarrow32 V2.0 Beta 02 (Build 08)", "[Moduls_Dirs]", "OTHER=C:\\VMTOOLS\\OTHER"});
+  const std::string familyFile = readFile(prefix.driveC() / "VYST.CFG");
+  writeFile(baseDir() / "vortane.ini", "[Nimbrel]\r\nPlaySounds=0\r\n");
+  writeFile(baseDir() / "old.txt", "old");
+  ModuleContents contents = toolsModule();
+  contents.lists = {{"RmFiles", {"*.*, Vyst\\", "vyst.cfg, C:\\"}},
+                    {"MkDirs", {"Main"}},
+                    {"Files",
+                     {"VYST.INI, vyst.ini, Vyst", "VORTANE.INI, VORTANE.INI, C:\\VYST", "VYST.CFG, vyst.cfg, C:\\",
+                      "TOOLS.EXE, tools.exe, Main"}}};
+  contents.files.insert(
+      contents.files.end(),
+      {{"VYST.INI", "[General]\r\n"}, {"VORTANE.INI", "[Nimbrel]\r\n"}, {"VYST.CFG", "[Directories]\r\n"}});
+  putModule("TOOLS.QRM", contents);
+  openScreen();
+  pressNext();
+  EXPECT_EQ(listLines(),
+            (std::vector<std::string>{"Error copying to C:\\VYST\\vyst.ini", "Error copying to C:\\VYST\\VORTANE.INI",
+                                      "Error copying to C:\\vyst.cfg"}));
+  EXPECT_EQ(vystIni(), kGeneral +
+                           "[Moduls_Dirs]\r\nOTHER=C:\\VMTOOLS\\OTHER\r\nTOOLS=C:\\VMTOOLS\\TOOLS\r\n"
+                           "[Moduls_EXEs]\r\nTOOLS=tools.exe\r\n[Moduls_Versions]\r\nTOOLS=1,1,Final,,\r\n"
+                           "[Moduls_LastInstallMode]\r\nTOOLS=Install\r\n");
+  EXPECT_EQ(readFile(baseDir() / "vortane.ini"), "[Nimbrel]\r\nPlaySounds=0\r\n");
+  EXPECT_EQ(readFile(prefix.driveC() / "VYST.CFG"), familyFile);
+  EXPECT_FALSE(fs::exists(baseDir() / "old.txt")) << "the wildcard still deletes the rest";
+  EXPECT_TRUE(readFile(toolsDir() / "tools.exe") == kProgram);
+}
+
+struct ShortcutTargetCase {
+  const char* what;
+  const char* exeFile;
+  bool linkAtTarget;  // the module's directory holds a link of that name to the outside program
+  friend void PrintTo(const ShortcutTargetCase& c, std::ostream* out) { *out << c.what; }
+};
+
+class ShortcutTarget : public InstallRun, public testing::WithParamInterface<ShortcutTargetCase> {};
+
+// A program outside the module, not runnable by itself, is never made runnable by a module's shortcut.
+TEST_P(ShortcutTarget, OutsideTheModulesDirectoryGetsNoShortcutAndKeepsItsPermissions) {
+  const ShortcutTargetCase& c = GetParam();
+  const fs::path program = prefix.driveC() / "WINDOWS" / "prog.sh";
+  writeFile(program, "#!/bin/sh\n");
+  const fs::perms readable = fs::perms::owner_read | fs::perms::owner_write;
+  fs::permissions(program, readable);
+  if (c.linkAtTarget) {
+    fs::create_directories(toolsDir());
+    fs::create_symlink(program, toolsDir() / c.exeFile);
+  }
+  ModuleContents contents = toolsModule();
+  contents.exeFile = c.exeFile;
+  contents.lists = {{"MkDirs", {"Main"}}};
+  putModule("TOOLS.QRM", contents);
+  openScreen();
+  pressNext();
+  EXPECT_EQ(listLines(), std::vector<std::string>{"Could not create an icon for Vortane Tools"});
+  EXPECT_EQ(fs::status(program).permissions(), readable);
+  EXPECT_TRUE(namesIn(shortcutFolder()).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, ShortcutTarget,
+                         testing::Values(ShortcutTargetCase{"ClimbingOut", "..\\..\\WINDOWS\\prog.sh", false},
+                                         ShortcutTargetCase{"ClimbingOutWithSlashes", "../../WINDOWS/prog.sh", false},
+                                         ShortcutTargetCase{"LinkAtTheTarget", "tools.sh", true}),
+                         [](const testing::TestParamInfo<ShortcutTargetCase>& c) { return c.param.what; });
 
 }  // namespace

@@ -149,14 +149,19 @@ struct DirectoryCase {
 class SettingsFilesOfTheDirectory : public UninstallRun, public testing::WithParamInterface<DirectoryCase> {};
 
 // Every *.ini file of the module's directory is its program's, unless the directory is one that others share.
+// A directory starting with "~" lies in the prefix folder, reached through drive Z:, the host's root.
 TEST_P(SettingsFilesOfTheDirectory, GoOnlyWithADirectoryOfTheModulesOwn) {
   const DirectoryCase& c = GetParam();
   prefix.mapDrive('D', "disk_d");
   win::drives().map('E', prefix.driveC() / "VYST");
-  writeFile(prefix.root() / c.settingsFile, "[Settings]\r\nKey=1\r\n");
+  HomeFolderIn home(prefix);
+  std::string directory = c.directory;
+  if (directory.starts_with("~")) directory.replace(0, 1, *win::drives().toWindows(prefix.root()));
+  // The prefix's own drives.ini is kept as it is.
+  if (!fs::exists(prefix.root() / c.settingsFile)) writeFile(prefix.root() / c.settingsFile, "[Settings]\r\nKey=1\r\n");
   ModuleContents contents = toolsModule();
   contents.lists.clear();
-  uninstall(contents, c.directory);
+  uninstall(contents, directory);
   pressNext();
   EXPECT_EQ(listLines(), std::vector<std::string>{"There were no errors."});
   EXPECT_EQ(fs::exists(prefix.root() / c.settingsFile), !c.deleted);
@@ -172,18 +177,23 @@ INSTANTIATE_TEST_SUITE_P(
                     DirectoryCase{"DriveRoot", "C:\\", "drive_c/boot.ini", false},
                     DirectoryCase{"OtherDriveRoot", "D:\\", "disk_d/setup.ini", false},
                     DirectoryCase{"WindowsDirectory", "C:\\WINDOWS", "drive_c/WINDOWS/win.ini", false},
-                    DirectoryCase{"SystemDirectory", "C:\\WINDOWS\\SYSTEM", "drive_c/WINDOWS/SYSTEM/system.ini",
-                                  false}),
+                    DirectoryCase{"SystemDirectory", "C:\\WINDOWS\\SYSTEM", "drive_c/WINDOWS/SYSTEM/system.ini", false},
+                    DirectoryCase{"HomeFolder", "~\\home\\user", "home/user/app.ini", false},
+                    DirectoryCase{"FolderHoldingTheHomeFolder", "~\\HOME\\", "home/settings.ini", false},
+                    DirectoryCase{"PrefixFolder", "~", "drives.ini", false}),
     [](const testing::TestParamInfo<DirectoryCase>& c) { return c.param.what; });
 
 TEST_F(UninstallRun, TheFamilysSettingsFilesAreNeverDeleted) {
   ModuleContents contents = toolsModule();
-  contents.lists = {{"Files", {"X, vyst.ini, C:\\VYST", "X, VORTANE.INI, c:\\vyst\\", "X, old.ini, C:\\VYST"}}};
+  contents.lists = {
+      {"Files", {"X, vyst.ini, C:\\VYST", "X, VORTANE.INI, c:\\vyst\\", "X, old.ini, C:\\VYST", "X, vyst.cfg, C:\\"}}};
   writeFile(baseDir() / "vortane.ini", "[Nimbrel]\r\nPlaySounds=0\r\n");
   writeFile(baseDir() / "old.ini", "old");
   uninstall(contents, "C:\\VMTOOLS\\TOOLS");
+  const std::string familyFile = readFile(prefix.driveC() / "VYST.CFG");
   pressNext();
   EXPECT_EQ(listLines(), std::vector<std::string>{"There were no errors."});
+  EXPECT_EQ(readFile(prefix.driveC() / "VYST.CFG"), familyFile);
   EXPECT_EQ(readFile(baseDir() / "vortane.ini"), "[Nimbrel]\r\nPlaySounds=0\r\n");
   EXPECT_NE(vystIni().find("[General]"), std::string::npos);
   EXPECT_FALSE(fs::exists(baseDir() / "old.ini"));
@@ -237,5 +247,74 @@ TEST_F(UninstallRun, RecordsThatCannotBeEmptiedAreListed) {
   EXPECT_EQ(listLines(), std::vector<std::string>{"Could not unregister module Vortane Tools"});
   EXPECT_TRUE(vystIni() == before);
 }
+
+// Relative directories resolve against the current directory, ".." climbs out of the module.
+TEST_F(UninstallRun, DirectoriesThatLeaveTheirPlaceDeleteNothingAndAreListed) {
+  writeFile(prefix.driveC() / "victim.txt", "the user's");
+  fs::create_directories(prefix.driveC() / "EMPTY");
+  ModuleContents contents = toolsModule();
+  contents.lists = {{"MkDirs", {"Main\\..\\..\\EMPTY", "EMPTY"}},
+                    {"Files", {"X, victim.txt, Main\\..\\..", "X, victim.txt, \\"}}};
+  uninstall(contents, "C:\\VMTOOLS\\TOOLS");
+  pressNext();
+  EXPECT_EQ(listLines(), (std::vector<std::string>{"Could not delete C:\\VMTOOLS\\TOOLS\\..\\..\\victim.txt",
+                                                   "Could not delete \\victim.txt", "Could not delete EMPTY",
+                                                   "Could not delete C:\\VMTOOLS\\TOOLS\\..\\..\\EMPTY"}));
+  EXPECT_EQ(readFile(prefix.driveC() / "victim.txt"), "the user's");
+  EXPECT_TRUE(fs::is_directory(prefix.driveC() / "EMPTY"));
+}
+
+struct KeptFolderCase {
+  const char* what;
+  const char* directory;  // the module's
+  const char* line;       // of [MkDirs]
+  const char* folder;     // host folder below the prefix, empty
+  friend void PrintTo(const KeptFolderCase& c, std::ostream* out) { *out << c.what; }
+};
+
+class FolderThatIsNoModules : public UninstallRun, public testing::WithParamInterface<KeptFolderCase> {};
+
+// D: is an empty folder; E: the prefix folder, so that E:\disk_d is D:'s root by another name.
+TEST_P(FolderThatIsNoModules, StaysEvenWhenEmpty) {
+  const KeptFolderCase& c = GetParam();
+  prefix.mapDrive('D', "disk_d");
+  win::drives().map('E', prefix.root());
+  ModuleContents contents = toolsModule();
+  contents.lists = {{"MkDirs", {c.line}}};
+  uninstall(contents, c.directory);
+  pressNext();
+  EXPECT_EQ(listLines(), std::vector<std::string>{"There were no errors."});
+  EXPECT_TRUE(fs::is_directory(prefix.root() / c.folder));
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, FolderThatIsNoModules,
+                         testing::Values(KeptFolderCase{"DriveRoot", "D:\\", "Main", "disk_d"},
+                                         KeptFolderCase{"DriveRootByAnotherName", "C:\\VMTOOLS\\TOOLS", "E:\\disk_d",
+                                                        "disk_d"},
+                                         KeptFolderCase{"SystemDirectory", "C:\\VMTOOLS\\TOOLS", "C:\\WINDOWS\\SYSTEM",
+                                                        "drive_c/WINDOWS/SYSTEM"}),
+                         [](const testing::TestParamInfo<KeptFolderCase>& c) { return c.param.what; });
+
+class RecordedDirectoryNotAbsolute : public UninstallRun, public testing::WithParamInterface<const char*> {};
+
+// An old record or a hand edit: the directory names no place of its own, so nothing is deleted, but the
+// records go, so that the module can be installed afresh.
+TEST_P(RecordedDirectoryNotAbsolute, LeavesEveryFileAndEmptiesTheRecords) {
+  for (const char* name : {"tools.exe", "tools.ini", "data/Level1.dat"}) writeFile(toolsDir() / name, name);
+  writeFile(shortcutFolder() / "Vortane Tools.desktop", "shortcut");
+  uninstall(toolsModule(), GetParam());
+  pressNext();
+  EXPECT_EQ(listLines(),
+            std::vector<std::string>{"The files of Vortane Tools were left in " + std::string(GetParam())});
+  EXPECT_EQ(namesIn(toolsDir()), (std::vector<std::string>{"data", "tools.exe", "tools.ini"}));
+  EXPECT_TRUE(fs::exists(shortcutFolder() / "Vortane Tools.desktop"));
+  EXPECT_EQ(vystIni(), crlfLines({"[General]", "Vyst3-Installer=Quarrow32 V2.0 Beta 02 (Build 08)", "[Moduls_Dirs]",
+                                  "TOOLS=", "[Moduls_EXEs]", "TOOLS=", "[Moduls_Versions]",
+                                  "TOOLS=", "[Moduls_LastInstallMode]", "TOOLS=", "[Detour]", "TOOLS="}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Directories, RecordedDirectoryNotAbsolute,
+                         testing::Values("VMTOOLS\\TOOLS", "C:VMTOOLS\\TOOLS", "\\VMTOOLS\\TOOLS"),
+                         [](const testing::TestParamInfo<const char*>& c) { return "Case" + std::to_string(c.index); });
 
 }  // namespace

@@ -250,6 +250,45 @@ TEST(Files, AFailedFileCopyKeepsTheOlderTargetAndLeavesNoTemporaryFile) {
   EXPECT_EQ(std::distance(fs::directory_iterator(games), fs::directory_iterator()), 2);
 }
 
+// D: is an empty folder, E: the prefix folder that holds it: removing D:'s root would take the drive away.
+TEST(Files, RmDirNeverRemovesTheRootOfADrive) {
+  TempPrefix prefix;
+  const fs::path driveD = prefix.mapDrive('D', "disk_d");
+  win::drives().map('E', prefix.root());
+  for (const char* root : {"D:\\", "d:", "E:\\DISK_D\\", "D:\\..\\"}) {
+    EXPECT_EQ(errorNumberOf([&] { win::rmDir(root); }), win::PathFileAccessError) << root;
+    EXPECT_TRUE(fs::is_directory(driveD)) << root;
+  }
+}
+
+// H: is the folder "home", which holds the user's folder; L: the prefix folder, with a link to that folder.
+TEST(Files, HoldsHostFolderIsTrueForTheFolderAndEveryFolderAboveIt) {
+  TempPrefix prefix;
+  const fs::path user = prefix.root() / "home" / "user";
+  fs::create_directories(user / "inside");
+  fs::create_directories(prefix.root() / "home" / "other");
+  fs::create_directory_symlink(user, prefix.root() / "to-user");
+  win::drives().map('H', prefix.root() / "home");
+  win::drives().map('L', prefix.root());
+  const struct {
+    const char* directory;
+    bool holds;
+  } cases[] = {{"H:\\user", true},
+               {"H:\\USER\\", true},
+               {"H:\\", true},
+               {"L:\\", true},
+               {"L:\\to-user", true},
+               {"H:\\other\\..\\user", true},
+               {"H:\\user\\inside", false},
+               {"H:\\other", false},
+               {"H:\\missing", false},
+               {"C:\\", false}};
+  for (const auto& c : cases) EXPECT_EQ(win::holdsHostFolder(c.directory, user), c.holds) << c.directory;
+  // A folder named through a link is held also where it truly lies.
+  EXPECT_TRUE(win::holdsHostFolder("H:\\", prefix.root() / "to-user"));
+  EXPECT_FALSE(win::holdsHostFolder("H:\\", ""));
+}
+
 TEST(Files, MoveOrCopyFileRenamesOverAnOlderTarget) {
   TempPrefix prefix;
   fs::path games = prefix.driveC() / "GAMES";

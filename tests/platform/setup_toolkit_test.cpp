@@ -96,6 +96,24 @@ TEST_F(SetupToolkit, AProgramGetsExecutePermissionWhereItMayBeRead) {
                                                 fs::perms::group_read | fs::perms::group_exec);
 }
 
+// A target that is a link to a program elsewhere: the program is started only when it is runnable already.
+TEST_F(SetupToolkit, AProgramBehindALinkAtTheTargetIsNeverChanged) {
+  ASSERT_NE(win::fCreateShellFolder(kFolder), 0);
+  const fs::path program = prefix.root() / "outside" / "prog.sh";
+  writeFile(program, "#!/bin/sh\n");
+  fs::create_directories(prefix.driveC() / "T");
+  fs::create_symlink(program, prefix.driveC() / "T" / "tool");
+  const fs::perms readable = fs::perms::owner_read | fs::perms::owner_write;
+  fs::permissions(program, readable);
+  EXPECT_EQ(win::fCreateShellLink(kFolder, "Tool", "C:\\T\\tool", ""), 0);
+  EXPECT_EQ(fs::status(program).permissions(), readable);
+  EXPECT_FALSE(fs::exists(folder() / "Tool.desktop"));
+
+  fs::permissions(program, readable | fs::perms::owner_exec);
+  ASSERT_NE(win::fCreateShellLink(kFolder, "Tool", "C:\\T\\tool", ""), 0);
+  EXPECT_EQ(readDesktopEntry(folder() / "Tool.desktop").exec.back(), (prefix.driveC() / "T" / "tool").string());
+}
+
 TEST_F(SetupToolkit, ArgumentsFollowAsOneArgument) {
   ASSERT_NE(win::fCreateShellFolder(kFolder), 0);
   ASSERT_NE(win::fCreateShellLink(kFolder, "Tool", "C:\\T\\tool.exe", "-x \"1\""), 0);

@@ -45,6 +45,19 @@ DesktopFoldersIn::~DesktopFoldersIn() {
   unsetenv("XDG_CONFIG_HOME");
 }
 
+HomeFolderIn::HomeFolderIn(const TempPrefix& prefix) : path_(prefix.root() / "home" / "user") {
+  if (const char* home = std::getenv("HOME")) former_ = home;
+  fs::create_directories(path_);
+  setenv("HOME", path_.c_str(), 1);
+}
+
+HomeFolderIn::~HomeFolderIn() {
+  if (former_)
+    setenv("HOME", former_->c_str(), 1);
+  else
+    unsetenv("HOME");
+}
+
 void writeFile(const fs::path& path, const std::string& bytes) {
   fs::create_directories(path.parent_path());
   std::ofstream out(path, std::ios::binary);

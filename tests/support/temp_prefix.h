@@ -3,6 +3,7 @@
 // removed again when the test ends. The user's prefix is never touched.
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,21 @@ class DesktopFoldersIn {
   ~DesktopFoldersIn();
   DesktopFoldersIn(const DesktopFoldersIn&) = delete;
   DesktopFoldersIn& operator=(const DesktopFoldersIn&) = delete;
+};
+
+// Points HOME at the folder "home/user" of a prefix (created) for as long as it lives, and puts the former
+// value back, so that nothing in the user's own home folder is at stake.
+class HomeFolderIn {
+ public:
+  explicit HomeFolderIn(const TempPrefix& prefix);
+  ~HomeFolderIn();
+  HomeFolderIn(const HomeFolderIn&) = delete;
+  HomeFolderIn& operator=(const HomeFolderIn&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+  std::optional<std::string> former_;
 };
 
 // Writes bytes to a host file, creating its folders.
