@@ -39,14 +39,6 @@ void ensureApplication() {
   }
 }
 
-std::filesystem::path screenshotFile(const std::string& name) {
-  const char* env = std::getenv("VM_SCREENSHOT_DIR");
-  std::filesystem::path dir =
-      env && *env ? std::filesystem::path(env) : std::filesystem::path(VM_BUILD_DIR) / "screenshots";
-  std::filesystem::create_directories(dir);
-  return dir / (name + ".png");
-}
-
 }  // namespace
 
 bool RecordingDesktop::open(const std::string& target) {
@@ -167,6 +159,14 @@ void userType(int qtKey, Qt::KeyboardModifiers modifiers) {
     return;
   }
   QTest::keyClick(focus, Qt::Key(qtKey), modifiers);
+}
+
+std::filesystem::path screenshotFile(const std::string& name) {
+  const char* env = std::getenv("VM_SCREENSHOT_DIR");
+  std::filesystem::path dir =
+      env && *env ? std::filesystem::path(env) : std::filesystem::path(VM_BUILD_DIR) / "screenshots";
+  std::filesystem::create_directories(dir);
+  return dir / (name + ".png");
 }
 
 std::filesystem::path saveScreenshot(ui::Form& form, const std::string& name) {
