@@ -41,9 +41,9 @@ void ensureApplication() {
 
 }  // namespace
 
-bool RecordingDesktop::open(const std::string& target) {
+void RecordingDesktop::open(const std::string& target, Verdict verdict) {
   opened.push_back(target);
-  return !refuse;
+  verdict(!refuse);
 }
 
 bool RecordingDesktop::startTextViewer(const std::string& winPath) {

@@ -26,7 +26,7 @@ namespace testing_support {
 
 class RecordingDesktop : public win::Desktop {
  public:
-  bool open(const std::string& target) override;
+  void open(const std::string& target, Verdict verdict) override;  // gives its verdict at once
   bool startTextViewer(const std::string& winPath) override;
   std::vector<std::string> opened;  // targets handed to the shell
   std::vector<std::string> viewed;  // files given to the text viewer
