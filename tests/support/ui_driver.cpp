@@ -123,8 +123,7 @@ void ScriptedUser::yielded(int count) {
 UiTest::UiTest() {
   ensureApplication();
   ui::resetProgramState();
-  ui::registerFont("C:\\WINDOWS\\FONTS\\tahoma.ttf");
-  ui::registerFont("C:\\WINDOWS\\FONTS\\tahomabd.ttf");
+  ui::registerInstalledFonts();
 }
 
 UiTest::~UiTest() {
