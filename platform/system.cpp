@@ -78,7 +78,7 @@ std::optional<char> driveOf(std::string_view root) {
 
 class NoDesktop : public Desktop {
  public:
-  bool open(const std::string&) override { return false; }
+  void open(const std::string&, Verdict verdict) override { verdict(false); }
   bool startTextViewer(const std::string&) override { return false; }
 };
 

@@ -65,9 +65,13 @@ void setFreeSpaceSource(std::shared_ptr<FreeSpaceSource> source);  // null resto
 class Desktop {
  public:
   virtual ~Desktop() = default;
-  // A Windows path or a web address. False when nothing opened it: a path on no drive, no opener on
-  // the system, or no program there for that kind of target.
-  virtual bool open(const std::string& target) = 0;
+  // Called once with the verdict on a target: true when it was opened.
+  using Verdict = std::function<void(bool opened)>;
+  // A Windows path or a web address; returns without waiting for the verdict. That comes at once when
+  // nothing can open the target (a path on no drive, no opener on the system), else from the event loop
+  // whenever the opener ends, however late: false when it found no program there for that kind of target,
+  // or the program failed. While a program it started runs, no verdict comes.
+  virtual void open(const std::string& target, Verdict verdict) = 0;
   virtual bool startTextViewer(const std::string& winPath) = 0;  // does not wait
 };
 Desktop& desktop();

@@ -7,6 +7,7 @@
 #include "platform/system.h"
 #include "platform/ui/application.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/on_screen.h"
 #include "shared/family_directories.h"
 #include "shared/identity.h"
 #include "shared/routines.h"
@@ -134,7 +135,7 @@ void SplashStart(uint8_t expectedSum, ui::Color color32, bool, bool, std::string
   win::tryStep([&] { VystSplash.ImageVM.loadPicture(ChangeExtension(picture, "gif")); });
   win::tryStep([] {
     VystSplash.show();
-    VystSplash.refresh();
+    ui::paintOnScreen(VystSplash);
   });
 
   // A missing or unreadable picture has no sum to test: its warning, if any, has been shown.
@@ -144,6 +145,9 @@ void SplashStart(uint8_t expectedSum, ui::Color color32, bool, bool, std::string
 }
 
 void SplashEnd(int32_t delayMs) {
+  // The wait handles nothing: boxes closed over the splash since it showed must be gone from the screen, and
+  // the splash whole, before it starts.
+  win::tryStep([] { ui::paintOnScreen(VystSplash); });
   win::sleepMs(delayMs < 0 ? 0 : static_cast<uint32_t>(delayMs));
   VystSplash.unload();
 }

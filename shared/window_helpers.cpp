@@ -8,7 +8,9 @@
 
 void ShellOpen(std::string_view target) {
   std::string text(target);
-  if (!win::desktop().open(text)) ShowError("", "Could not open", text + "\r\n\r\nNo program for it was found.");
+  win::desktop().open(text, [text](bool opened) {
+    if (!opened) ShowError("", "Could not open", text + "\r\n\r\nNo program for it was found.");
+  });
 }
 
 void SetFormFont(ui::Form& window) {

@@ -200,6 +200,7 @@ int runProgram(int argc, char** argv, const std::function<void()>& startProcedur
   qInstallMessageHandler(qtMessages);
   QApplication::setQuitOnLastWindowClosed(false);
   applyClassicLook();
+  registerInstalledFonts();
   win::initApplication(argc, argv);
   win::setDesktop(makeDesktop());
   win::setSoundDevice(makeSoundDevice());

@@ -1,6 +1,5 @@
 #include "platform/ui/desktop_services.h"
 
-#include <QCoreApplication>
 #include <QProcess>
 #include <QSoundEffect>
 #include <QUrl>
@@ -9,6 +8,7 @@
 #include "platform/drives.h"
 #include "platform/error.h"
 #include "platform/text.h"
+#include "platform/ui/process_watch.h"
 
 namespace ui {
 namespace {
@@ -21,36 +21,16 @@ std::optional<QString> hostPathOf(const std::string& winPath) {
   }
 }
 
-// How long the opener may take to give up before the target counts as opened.
-constexpr int kOpenerVerdictMs = 1500;
-
-// xdg-open exits at once, with a status other than 0, when it finds no program for the target. When it
-// finds one it either hands the target over and exits with 0, or runs the program itself and stays
-// until that ends: still running after a while counts as opened, and it is left to run.
-bool runOpener(const QString& argument) {
-  auto* opener = new QProcess(QCoreApplication::instance());
-  opener->setStandardOutputFile(QProcess::nullDevice());
-  opener->setStandardErrorFile(QProcess::nullDevice());
-  opener->start("xdg-open", {argument});
-  if (!opener->waitForStarted()) {
-    delete opener;
-    return false;
-  }
-  if (!opener->waitForFinished(kOpenerVerdictMs)) {
-    QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
-    return true;
-  }
-  bool opened = opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
-  delete opener;
-  return opened;
-}
-
 class QtDesktop : public win::Desktop {
  public:
-  bool open(const std::string& target) override {
-    if (win::isWebAddress(target)) return runOpener(QString::fromStdString(win::toUtf8(target)));
-    auto host = hostPathOf(target);
-    return host && runOpener(*host);
+  // xdg-open exits with a status other than 0 when it finds no program for the target, or when the program
+  // it ran itself failed; that may be long after the start. Handing the target over to a running program
+  // ends it with 0.
+  void open(const std::string& target, Verdict verdict) override {
+    std::optional<QString> argument =
+        win::isWebAddress(target) ? QString::fromStdString(win::toUtf8(target)) : hostPathOf(target);
+    if (!argument) return verdict(false);
+    startAndWatch("xdg-open", {argument->toStdString()}, std::move(verdict));
   }
   bool startTextViewer(const std::string& winPath) override {
     auto host = hostPathOf(winPath);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -40,6 +43,12 @@ class Splash : public UiTest {
     SplashStart(expectedSum, ui::rgb(255, 0, 0), true, false, credit);
   }
   const std::vector<ui::MessageBoxRequest>& boxes() { return user.messageBoxes(); }
+  void copyShippedPictures() {
+    fs::create_directories(picture().parent_path());
+    fs::copy_file(fs::path(VM_SOURCE_DIR) / "extract" / "data" / "Tovrik32.jpg", picture());
+    fs::copy_file(fs::path(VM_SOURCE_DIR) / "extract" / "data" / "Tovrik32.gif",
+                  picture().parent_path() / "Tovrik32.gif");
+  }
 };
 
 TEST_F(Splash, AMatchingSumShowsTheSplashWithoutAWord) {
@@ -186,11 +195,26 @@ TEST(PictureSum, CombinesEveryByteOnce) {
   EXPECT_FALSE(fs::exists(prefix.driveC() / "missing.jpg"));
 }
 
+TEST_F(Splash, TheWaitFindsTheSplashDrawnOnTheScreen) {
+  copyShippedPictures();
+  start(0);
+  // The wait blocks the program: what the screen shows then is what was drawn before it.
+  QImage onScreen, drawn;
+  win::setSleeper([&](uint32_t) {
+    QWidget* window = VystSplash.window();
+    onScreen = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    drawn = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  });
+  SplashEnd(3000);
+  win::setSleeper({});
+  ASSERT_FALSE(drawn.isNull());
+  EXPECT_TRUE(onScreen == drawn) << (onScreen.isNull() ? "nothing of the splash is on the screen"
+                                                       : "the screen shows another splash than the window's");
+  QPixmap::fromImage(onScreen).save(QString::fromStdString(screenshotFile("splash_during_wait").string()));
+}
+
 TEST_F(Splash, Screenshot) {
-  fs::create_directories(picture().parent_path());
-  fs::copy_file(fs::path(VM_SOURCE_DIR) / "extract" / "data" / "Tovrik32.jpg", picture());
-  fs::copy_file(fs::path(VM_SOURCE_DIR) / "extract" / "data" / "Tovrik32.gif",
-                picture().parent_path() / "Tovrik32.gif");
+  copyShippedPictures();
   start(0);
   EXPECT_TRUE(VystSplash.Image1.hasPicture());
   EXPECT_TRUE(VystSplash.ImageVM.hasPicture());

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTest>
 #include <string>
 #include <vector>
 
+#include "platform/ui/desktop_services.h"
 #include "shared/error_box.h"
 #include "shared/splash.h"
+#include "support/fake_opener.h"
 #include "support/ui_driver.h"
 
 using namespace testing_support;
@@ -39,6 +43,23 @@ TEST_F(WindowHelpers, ShellOpenTellsWhenNoProgramOpensTheTarget) {
                           "C:\\MANUAL\\welcome.htm\r\n\r\nNo program for it was found.",
                       }));
   EXPECT_EQ(user.desktop().opened.size(), 2u);
+}
+
+TEST_F(WindowHelpers, CouldNotOpenFollowsTheVerdictWheneverItComes) {
+  FakeOpener opener(prefix);
+  opener.install("exit 3");
+  win::setDesktop(ui::makeDesktop());
+  ShellOpen("http://www.example.org/vortane/");
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(user.modalForms().empty()) << "a box while the opener still runs";
+  std::string message;
+  user.onModal("VystEMsg", [&](ui::Form&) {
+    message = VystEMsg.ErrorMessage.text();
+    VystEMsg.ButtonOK.click();
+  });
+  opener.letGo();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !user.modalForms().empty(); }, 20000));
+  EXPECT_EQ(message, "http://www.example.org/vortane/\r\n\r\nNo program for it was found.");
 }
 
 TEST_F(WindowHelpers, SetFormFontChangesOnlyTheNameOnEveryControlWithAFont) {

@@ -39,19 +39,11 @@ void ensureApplication() {
   }
 }
 
-std::filesystem::path screenshotFile(const std::string& name) {
-  const char* env = std::getenv("VM_SCREENSHOT_DIR");
-  std::filesystem::path dir =
-      env && *env ? std::filesystem::path(env) : std::filesystem::path(VM_BUILD_DIR) / "screenshots";
-  std::filesystem::create_directories(dir);
-  return dir / (name + ".png");
-}
-
 }  // namespace
 
-bool RecordingDesktop::open(const std::string& target) {
+void RecordingDesktop::open(const std::string& target, Verdict verdict) {
   opened.push_back(target);
-  return !refuse;
+  verdict(!refuse);
 }
 
 bool RecordingDesktop::startTextViewer(const std::string& winPath) {
@@ -131,8 +123,7 @@ void ScriptedUser::yielded(int count) {
 UiTest::UiTest() {
   ensureApplication();
   ui::resetProgramState();
-  ui::registerFont("C:\\WINDOWS\\FONTS\\tahoma.ttf");
-  ui::registerFont("C:\\WINDOWS\\FONTS\\tahomabd.ttf");
+  ui::registerInstalledFonts();
 }
 
 UiTest::~UiTest() {
@@ -167,6 +158,14 @@ void userType(int qtKey, Qt::KeyboardModifiers modifiers) {
     return;
   }
   QTest::keyClick(focus, Qt::Key(qtKey), modifiers);
+}
+
+std::filesystem::path screenshotFile(const std::string& name) {
+  const char* env = std::getenv("VM_SCREENSHOT_DIR");
+  std::filesystem::path dir =
+      env && *env ? std::filesystem::path(env) : std::filesystem::path(VM_BUILD_DIR) / "screenshots";
+  std::filesystem::create_directories(dir);
+  return dir / (name + ".png");
 }
 
 std::filesystem::path saveScreenshot(ui::Form& form, const std::string& name) {

@@ -26,7 +26,7 @@ namespace testing_support {
 
 class RecordingDesktop : public win::Desktop {
  public:
-  bool open(const std::string& target) override;
+  void open(const std::string& target, Verdict verdict) override;  // gives its verdict at once
   bool startTextViewer(const std::string& winPath) override;
   std::vector<std::string> opened;  // targets handed to the shell
   std::vector<std::string> viewed;  // files given to the text viewer
@@ -108,7 +108,9 @@ Window* shownWindow() {
   return nullptr;
 }
 
-// Saves a picture of the form under $VM_SCREENSHOT_DIR, else build/screenshots; returns the file.
+// The file of a screenshot of that name: under $VM_SCREENSHOT_DIR, else build/screenshots.
+std::filesystem::path screenshotFile(const std::string& name);
+// Saves a picture of the form there; returns the file.
 std::filesystem::path saveScreenshot(ui::Form& form, const std::string& name);
 // Saves a picture of the whole screen with these windows where they stand, each later one above the
 // ones before and outlined, on the desktop's plain colour; returns the file.
