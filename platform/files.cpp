@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <span>
 
 #include "drives.h"
@@ -30,9 +31,11 @@ constexpr size_t kLongBufferedCopy = 1 << 20;
 constexpr int64_t kPage = 4096;
 
 struct OpenFile {
-  Descriptor file;
+  Descriptor file;                               // unless it is a replacement
+  std::unique_ptr<ReplacementFile> replacement;  // from openReplacement until it is committed
   OpenMode mode = OpenMode::BinaryRead;
   int64_t pos = 0;  // 0-based
+  int fd() const { return replacement ? replacement->fd() : file.get(); }
 };
 
 std::map<int, OpenFile>& table() {
@@ -56,7 +59,7 @@ bool writes(OpenMode m) { return m != OpenMode::BinaryRead && m != OpenMode::Inp
 size_t readAt(const OpenFile& f, char* buf, size_t n, int64_t at) {
   size_t got = 0;
   while (got < n) {
-    ssize_t r = ::pread(f.file.get(), buf + got, n - got, at + static_cast<int64_t>(got));
+    ssize_t r = ::pread(f.fd(), buf + got, n - got, at + static_cast<int64_t>(got));
     if (r < 0) {
       if (errno == EINTR) continue;
       raise(numberFromErrno(errno) == PathFileAccessError ? DeviceIOError : numberFromErrno(errno));
@@ -70,7 +73,7 @@ size_t readAt(const OpenFile& f, char* buf, size_t n, int64_t at) {
 // Writes n bytes at a position; done counts the bytes written even when it fails. The error number, or 0.
 int writeAt(const OpenFile& f, const char* data, size_t n, int64_t at, size_t& done) {
   while (done < n) {
-    ssize_t w = ::pwrite(f.file.get(), data + done, n - done, at + static_cast<int64_t>(done));
+    ssize_t w = ::pwrite(f.fd(), data + done, n - done, at + static_cast<int64_t>(done));
     if (w < 0) {
       if (errno == EINTR) continue;
       return numberFromErrno(errno);
@@ -85,7 +88,7 @@ int writeAt(const OpenFile& f, const char* data, size_t n, int64_t at, size_t& d
 size_t kernelCopy(OpenFile& source, OpenFile& target, size_t n) {
   off64_t from = source.pos, to = target.pos;
   ssize_t r;
-  do r = ::copy_file_range(source.file.get(), &from, target.file.get(), &to, n, 0);
+  do r = ::copy_file_range(source.fd(), &from, target.fd(), &to, n, 0);
   while (r < 0 && errno == EINTR);
   if (r <= 0) return 0;
   source.pos += r;
@@ -196,6 +199,11 @@ void removeOtherSpellings(const fs::path& kept) {
   }
 }
 
+void checkFreeNumber(int number) {
+  if (number < 1 || number > 511) raise(BadFileNameOrNumber, "#" + std::to_string(number));
+  if (table().count(number)) raise(FileAlreadyOpen, "#" + std::to_string(number));
+}
+
 }  // namespace
 
 bool wildcardMatch(std::string_view pattern, std::string_view name) {
@@ -216,8 +224,7 @@ int freeFile() {
 }
 
 void openFile(int number, std::string_view path, OpenMode mode) {
-  if (number < 1 || number > 511) raise(BadFileNameOrNumber, "#" + std::to_string(number));
-  if (table().count(number)) raise(FileAlreadyOpen, "#" + std::to_string(number));
+  checkFreeNumber(number);
   fs::path host = drives().toHost(path);
   // Every mode that writes refuses a link at the name: a link planted there is never written through.
   int flags = O_CLOEXEC;
@@ -236,7 +243,29 @@ void openFile(int number, std::string_view path, OpenMode mode) {
   struct stat st {};
   if (::fstat(file.get(), &st) == 0 && S_ISDIR(st.st_mode)) raise(PathFileAccessError, host.string());
   int64_t pos = mode == OpenMode::Append ? st.st_size : 0;
-  table()[number] = OpenFile{std::move(file), mode, pos};
+  OpenFile& opened = table()[number];
+  opened.file = std::move(file);
+  opened.mode = mode;
+  opened.pos = pos;
+}
+
+void openReplacement(int number, std::string_view path) {
+  checkFreeNumber(number);
+  const fs::path host = drives().toHost(path);
+  auto file = std::make_unique<ReplacementFile>(host);
+  if (!file->created()) raiseHostError(file->error(), host);
+  OpenFile& opened = table()[number];
+  opened.replacement = std::move(file);
+  opened.mode = OpenMode::BinaryNew;
+}
+
+void commitReplacement(int number) {
+  OpenFile& f = fileOf(number);
+  if (!f.replacement) raise(BadFileMode);
+  const std::unique_ptr<ReplacementFile> file = std::move(f.replacement);
+  table().erase(number);
+  if (!file->commit(Sync::Later)) raise(numberFromErrno(file->error()), file->path().string());
+  removeOtherSpellings(file->path());
 }
 
 void closeFile(int number) { table().erase(number); }
@@ -277,7 +306,7 @@ void putBytes(int number, const void* buf, size_t n) {
 
 void reserveBytes(int number, int64_t n) {
   OpenFile& f = fileOf(number);
-  if (n > 0 && writes(f.mode)) ::fallocate(f.file.get(), FALLOC_FL_KEEP_SIZE, f.pos, n);
+  if (n > 0 && writes(f.mode)) ::fallocate(f.fd(), FALLOC_FL_KEEP_SIZE, f.pos, n);
 }
 
 size_t copyBytes(int in, int out, size_t n) {
@@ -330,7 +359,7 @@ void seek(int number, int64_t position) {
 int64_t lof(int number) {
   OpenFile& f = fileOf(number);
   struct stat st {};
-  if (::fstat(f.file.get(), &st) != 0) raise(DeviceIOError);
+  if (::fstat(f.fd(), &st) != 0) raise(DeviceIOError);
   return st.st_size;
 }
 
@@ -343,7 +372,7 @@ std::string lineInput(int number) {
   std::string line;
   std::array<char, 4096> buf;
   for (;;) {
-    ssize_t r = ::pread(f.file.get(), buf.data(), buf.size(), f.pos);
+    ssize_t r = ::pread(f.fd(), buf.data(), buf.size(), f.pos);
     if (r < 0) {
       if (errno == EINTR) continue;
       raise(DeviceIOError);
@@ -353,7 +382,7 @@ std::string lineInput(int number) {
       if (buf[i] == '\r') {
         f.pos += i + 1;
         char next = 0;
-        if (::pread(f.file.get(), &next, 1, f.pos) == 1 && next == '\n') f.pos += 1;
+        if (::pread(f.fd(), &next, 1, f.pos) == 1 && next == '\n') f.pos += 1;
         return line;
       }
       line += buf[i];

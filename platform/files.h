@@ -22,6 +22,17 @@ enum class OpenMode {
 
 int freeFile();  // lowest number not in use, 1 to 255; error 67 when none is left
 void openFile(int number, std::string_view path, OpenMode mode);
+// Opens under the number, read-write at position 1, a new file that is to replace the file at path: a
+// ReplacementFile (host_files.h) beside it, so a link planted in the folder is never written through. Error 76
+// when the folder is missing, else as openFile's errors. Closing the number without a commit removes it and
+// leaves the file at path as it was.
+void openReplacement(int number, std::string_view path);
+// Puts the file opened by openReplacement in place and frees its number: closes it (a close that reports an
+// error fails), renames it over the file at path, which is replaced whatever it was (a link included, which is
+// not followed), and removes other spellings of the name in the folder, as replaceFile does. Its bytes reach
+// the disk later (Sync::Later): a writer that records them as there syncs first (syncFileSystems). Raises the
+// error of the failed step; the temporary file is then gone and the file at path as it was.
+void commitReplacement(int number);
 void closeFile(int number);  // a number that is not open is no error
 void closeAllFiles();
 bool isOpen(int number);
