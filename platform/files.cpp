@@ -16,6 +16,7 @@
 
 #include "drives.h"
 #include "error.h"
+#include "folder_listings.h"
 #include "host_files.h"
 #include "text.h"
 
@@ -171,11 +172,41 @@ bool matchFrom(std::string_view p, std::string_view n) {
   return n.empty();
 }
 
+// A name without wildcards matches the names equal to it without regard to case, except one ending in "."
+// (which also matches the name without it).
+bool namesOneFile(std::string_view name) {
+  return !name.empty() && name.find_first_of("*?") == std::string_view::npos && name.back() != '.';
+}
+
+// What listHost gives for a name without wildcards, found in the folder's kept listing instead of a scan.
+std::vector<Entry> entriesNamed(std::string_view winDir, std::string_view name) {
+  std::vector<Entry> out;
+  const fs::path dir = drives().toHost(winDir.empty() ? std::string_view(".") : winDir);
+  for (const Spelling& spelling : spellingsIn(dir, name)) {
+    if (spelling.hostName.string().starts_with(".")) continue;
+    std::error_code ec;
+    const fs::path host = dir / spelling.hostName;
+    const auto st = fs::status(host, ec);
+    if (!ec && (fs::is_directory(st) || fs::is_regular_file(st)))
+      out.push_back({spelling.windowsName, host, fs::is_directory(st)});
+  }
+  std::sort(out.begin(), out.end(), [](const Entry& a, const Entry& b) { return lessNoCase(a.name, b.name); });
+  return out;
+}
+
+// The files and directories of the pattern's directory that its name matches.
+std::vector<Entry> matchingEntries(const SplitPattern& sp) {
+  if (namesOneFile(sp.name)) return entriesNamed(sp.directory, sp.name);
+  std::vector<Entry> entries;
+  for (auto& e : listHost(sp.directory))
+    if (wildcardMatch(sp.name, e.name)) entries.push_back(std::move(e));
+  return entries;
+}
+
 // The normal files of the pattern's directory that its name matches.
 std::vector<Entry> matchingFiles(const SplitPattern& sp) {
-  std::vector<Entry> files;
-  for (auto& e : listHost(sp.directory))
-    if (!e.directory && wildcardMatch(sp.name, e.name)) files.push_back(std::move(e));
+  std::vector<Entry> files = matchingEntries(sp);
+  std::erase_if(files, [](const Entry& e) { return e.directory; });
   return files;
 }
 
@@ -188,13 +219,11 @@ int unlinkError(int err) {
 void removeOtherSpellings(const fs::path& kept) {
   auto keptName = windowsNameOf(kept.filename());
   if (!keptName) return;
-  std::error_code ec;
-  for (fs::directory_iterator it(kept.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
-    const fs::path& other = it->path();
-    if (other.filename() == kept.filename()) continue;
-    auto name = windowsNameOf(other.filename());
-    std::error_code sec;
-    if (!name || !equalsNoCase(*name, *keptName) || fs::is_directory(fs::symlink_status(other, sec))) continue;
+  for (const Spelling& spelling : spellingsIn(kept.parent_path(), *keptName)) {
+    if (spelling.hostName == kept.filename()) continue;
+    const fs::path other = kept.parent_path() / spelling.hostName;
+    std::error_code ec;
+    if (fs::is_directory(fs::symlink_status(other, ec))) continue;
     if (::unlink(other.c_str()) != 0) raise(PathFileAccessError, other.string());
   }
 }
@@ -402,11 +431,9 @@ std::vector<std::string> dirSearch(std::string_view pattern, Search what) {
   std::vector<std::string> out;
   if (pattern.empty()) return out;
   SplitPattern sp = splitPattern(pattern);
-  std::string name = sp.name.empty() ? "*" : sp.name;
-  for (auto& e : listHost(sp.directory)) {
-    if (e.directory && what == Search::Files) continue;
-    if (wildcardMatch(name, e.name)) out.push_back(e.name);
-  }
+  if (sp.name.empty()) sp.name = "*";
+  for (auto& e : matchingEntries(sp))
+    if (!e.directory || what == Search::FilesAndDirectories) out.push_back(e.name);
   return out;
 }
 

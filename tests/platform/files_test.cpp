@@ -117,6 +117,12 @@ TEST(Files, DirSearchListsNormalFilesInAStableOrder) {
   EXPECT_EQ(win::dirSearch("D:\\*.mvl", win::Search::FilesAndDirectories),
             (std::vector<std::string>{"A.mvl", "b.MVL", "dir.mvl"}));
   EXPECT_EQ(win::dirSearch("D:\\C.MVE"), (std::vector<std::string>{"c.mve"}));
+  // A name without wildcards finds every spelling of it, and no hidden name.
+  writeFile(d / "B.mvl", "");
+  EXPECT_EQ(win::dirSearch("D:\\b.mvl"), (std::vector<std::string>{"B.mvl", "b.MVL"}));
+  EXPECT_EQ(win::dirSearch("D:\\.HIDDEN.MVL"), std::vector<std::string>{});
+  EXPECT_EQ(win::dirSearch("D:\\DIR.MVL"), std::vector<std::string>{});
+  EXPECT_EQ(win::dirSearch("D:\\DIR.MVL", win::Search::FilesAndDirectories), std::vector<std::string>{"dir.mvl"});
   EXPECT_EQ(win::dirSearch("D:\\nodir\\*"), std::vector<std::string>{});
   EXPECT_EQ(win::subdirectories("D:\\"), (std::vector<std::string>{"dir.mvl"}));
   EXPECT_EQ(errorNumberOf([] { win::dirSearch("Q:\\*"); }), win::DeviceUnavailable);
