@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -30,12 +29,16 @@ namespace {
 constexpr size_t kBufferedCopy = 32768;
 constexpr size_t kLongBufferedCopy = 1 << 20;
 constexpr int64_t kPage = 4096;
+// Bytes that text input reads at a time: a line costs no reading of its own.
+constexpr size_t kReadAhead = 65536;
 
 struct OpenFile {
   Descriptor file;                               // unless it is a replacement
   std::unique_ptr<ReplacementFile> replacement;  // from openReplacement until it is committed
   OpenMode mode = OpenMode::BinaryRead;
   int64_t pos = 0;  // 0-based
+  std::string readAhead;                         // what text input read from readAheadAt on
+  int64_t readAheadAt = 0;
   int fd() const { return replacement ? replacement->fd() : file.get(); }
 };
 
@@ -83,6 +86,22 @@ int writeAt(const OpenFile& f, const char* data, size_t n, int64_t at, size_t& d
     done += static_cast<size_t>(w);
   }
   return 0;
+}
+
+// Whether text input read the byte at the position ahead: then it is there, without asking the file system.
+bool readAheadHolds(const OpenFile& f, int64_t at) {
+  return at >= f.readAheadAt && at < f.readAheadAt + static_cast<int64_t>(f.readAhead.size());
+}
+
+// The bytes of the file from the position on, none only where the file ends there: from what text input read
+// ahead when that holds the position, else read ahead anew.
+std::string_view bytesAhead(OpenFile& f, int64_t at) {
+  if (!readAheadHolds(f, at)) {
+    f.readAhead.resize(kReadAhead);
+    f.readAhead.resize(readAt(f, f.readAhead.data(), kReadAhead, at));
+    f.readAheadAt = at;
+  }
+  return std::string_view(f.readAhead).substr(static_cast<size_t>(at - f.readAheadAt));
 }
 
 // What the kernel copied at both positions, advancing them; 0 when it refuses or finds nothing.
@@ -392,31 +411,28 @@ int64_t lof(int number) {
   return st.st_size;
 }
 
-bool eof(int number) { return fileOf(number).pos >= lof(number); }
+bool eof(int number) {
+  const OpenFile& f = fileOf(number);
+  return !readAheadHolds(f, f.pos) && f.pos >= lof(number);
+}
 
 std::string lineInput(int number) {
   OpenFile& f = fileOf(number);
   if (!reads(f.mode)) raise(BadFileMode);
-  if (f.pos >= lof(number)) raise(InputPastEndOfFile);
+  if (!readAheadHolds(f, f.pos) && f.pos >= lof(number)) raise(InputPastEndOfFile);
   std::string line;
-  std::array<char, 4096> buf;
   for (;;) {
-    ssize_t r = ::pread(f.fd(), buf.data(), buf.size(), f.pos);
-    if (r < 0) {
-      if (errno == EINTR) continue;
-      raise(DeviceIOError);
+    const std::string_view rest = bytesAhead(f, f.pos);
+    if (rest.empty()) return line;
+    const size_t end = rest.find('\r');
+    line.append(rest.substr(0, end));
+    if (end == std::string_view::npos) {
+      f.pos += static_cast<int64_t>(rest.size());
+      continue;
     }
-    if (r == 0) return line;
-    for (ssize_t i = 0; i < r; ++i) {
-      if (buf[i] == '\r') {
-        f.pos += i + 1;
-        char next = 0;
-        if (::pread(f.fd(), &next, 1, f.pos) == 1 && next == '\n') f.pos += 1;
-        return line;
-      }
-      line += buf[i];
-    }
-    f.pos += r;
+    f.pos += static_cast<int64_t>(end) + 1;
+    if (bytesAhead(f, f.pos).starts_with('\n')) f.pos += 1;
+    return line;
   }
 }
 

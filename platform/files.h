@@ -79,7 +79,9 @@ void seek(int number, int64_t position);  // 1-based; error 63 below 1
 int64_t lof(int number);                  // length in bytes
 bool eof(int number);
 
-// A line ends at CR or CR LF (a bare LF belongs to the line); error 62 at the end of the file.
+// A line ends at CR or CR LF (a bare LF belongs to the line); error 62 at the end of the file. Text input
+// reads 64 KiB ahead, as the system's file layer buffers it: bytes that another writer changes or cuts off
+// after they were read ahead are not seen, by lineInput nor by eof.
 std::string lineInput(int number);
 void printText(int number, std::string_view text);  // as it stands
 void printLine(int number, std::string_view text);  // followed by CR LF

@@ -82,12 +82,25 @@ TEST(Files, OutputTruncatesAndAppendAddsAtTheEnd) {
 
 TEST(Files, LineInputEndsLinesAtCrOrCrLfOnly) {
   TempPrefix prefix;
-  writeFile(prefix.driveC() / "l.txt", "a\r\nb\rc\nd\r\n\r\ne");
-  win::openFile(1, "C:\\l.txt", win::OpenMode::Input);
-  std::vector<std::string> lines;
-  while (!win::eof(1)) lines.push_back(win::lineInput(1));
-  EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c\nd", "", "e"}));
-  EXPECT_EQ(errorNumberOf([] { win::lineInput(1); }), win::InputPastEndOfFile);
+  // Text input reads ahead in pieces of 64 KiB: a line or a line end across a piece's end must not show.
+  const std::string before(65535, 'x'), across(70000, 'y');
+  const struct {
+    std::string text;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"a\r\nb\rc\nd\r\n\r\ne", {"a", "b", "c\nd", "", "e"}},
+      {before + "\r\nnext", {before, "next"}},
+      {before + "z\r\nnext\r", {before + "z", "next"}},
+      {across + "\r" + across, {across, across}},
+  };
+  for (const auto& c : cases) {
+    writeFile(prefix.driveC() / "l.txt", c.text);
+    win::ScopedFile file("C:\\l.txt", win::OpenMode::Input);
+    std::vector<std::string> lines;
+    while (!win::eof(file.number())) lines.push_back(win::lineInput(file.number()));
+    EXPECT_EQ(lines, c.lines) << c.text.size();
+    EXPECT_EQ(errorNumberOf([&] { win::lineInput(file.number()); }), win::InputPastEndOfFile);
+  }
 }
 
 TEST(Files, WildcardsMatchWithoutRegardToCaseAndWithoutShortNames) {
