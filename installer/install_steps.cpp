@@ -1,3 +1,4 @@
+#include <set>
 #include <string>
 
 #include "installer/install_run.h"
@@ -48,13 +49,20 @@ bool putInPlace(const FieldList& fields, const std::string& source, const std::s
 void copyFiles(const ModuleInfo& m) {
   const ListSection files("Files");
   Extract_HOG(m.File, "*.*", pfad_temp, 0);
-  files.forEachLine(ListOrder::FirstToLast, [](const std::string& line) {
+  std::set<std::string> targetDirectories;
+  files.forEachLine(ListOrder::FirstToLast, [&](const std::string& line) {
     FieldList fields;
     SplitCommaList(line, fields);
-    const std::string target = AddPathSeparator(ExpandModulePath(fields[3])) + fields[2];
+    const std::string directory = AddPathSeparator(ExpandModulePath(fields[3]));
+    const std::string target = directory + fields[2];
     const std::string source = AddPathSeparator(pfad_temp) + fields[1];
+    targetDirectories.insert(directory);
     if (!putInPlace(fields, source, target)) QWScreen2.AddError("Error copying to " + target);
   });
+  // The files are written without a sync of their own: one sync of their file systems puts them all on the
+  // disk before the records say that the module is installed.
+  if (!win::syncFileSystems({targetDirectories.begin(), targetDirectories.end()}))
+    QWScreen2.AddError("Could not write the files of " + m.Long + " to the disk");
 }
 
 void registerModule(const ModuleInfo& m) {

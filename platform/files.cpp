@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <set>
 #include <span>
 
 #include "drives.h"
@@ -580,6 +581,20 @@ bool sameDirectory(std::string_view a, std::string_view b) {
     return false;
   }
   return S_ISDIR(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+bool syncFileSystems(const std::vector<std::string>& paths) {
+  std::set<dev_t> synced;
+  bool written = true;
+  for (const std::string& path : paths) {
+    fs::path host;
+    if (!tryStep([&] { host = drives().toHost(path); })) continue;
+    Descriptor entry(::open(host.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (!entry.valid() || ::fstat(entry.get(), &st) != 0 || !synced.insert(st.st_dev).second) continue;
+    written = ::syncfs(entry.get()) == 0 && written;
+  }
+  return written;
 }
 
 }  // namespace win

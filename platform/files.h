@@ -120,6 +120,10 @@ void name(std::string_view from, std::string_view to);
 // Renames over an existing target (not through it); other spellings of the target's name in its folder
 // are removed then (not directories), so one file bears the name. Error 75 when one cannot be removed.
 void replaceFile(std::string_view from, std::string_view to);
+// Writes to the disk what the file systems holding these paths (each one once, whatever drive or spelling reaches
+// it) still keep in memory: what files committed with Sync::Later need before a record may say they are there.
+// A path that names nothing is passed over. False when a file system reports data that could not be written.
+bool syncFileSystems(const std::vector<std::string>& paths);
 // True when anything bears the name: a file, a directory or a link, also one that leads nowhere.
 bool entryExists(std::string_view path);
 // True when both paths name one existing file, whatever drive or spelling reaches it.

@@ -320,6 +320,11 @@ TEST(Files, MoveOrCopyFileCopiesAcrossFileSystemsAndRemovesTheSource) {
   EXPECT_EQ(win::dirSearch("C:\\*.*"), std::vector<std::string>{"qrw.exe"});
 }
 
+TEST(Files, SyncingFileSystemsPassesOverPathsThatNameNothing) {
+  TempPrefix prefix;
+  EXPECT_TRUE(win::syncFileSystems({"C:\\WINDOWS", "C:\\none\\deeper\\", "Q:\\x", "C:\\"}));
+}
+
 TEST(Files, EntryExistsSeesLinksThatLeadNowhere) {
   TempPrefix prefix;
   fs::path drive = prefix.driveC();
