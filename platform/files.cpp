@@ -364,9 +364,10 @@ size_t copyBytes(int in, int out, size_t n) {
   if (!reads(source.mode)) raise(BadFileMode);
   if (!writes(target.mode)) raise(PathFileAccessError, "file is open for reading");
   size_t copied = 0;
-  // The kernel's copy is slower than reading and writing when the two positions lie at different places
-  // within a page (a part of a file at an odd offset, such as an archive entry's data).
-  bool inKernel = (source.pos - target.pos) % kPage == 0;
+  // When the two positions lie at different places within a page (a part of a file at an odd offset, such as
+  // an archive entry's data or a movie in a library), the kernel's copy is slower than reading and writing
+  // 1 MiB at a time, but faster than a read and a write of one short buffer.
+  bool inKernel = (source.pos - target.pos) % kPage == 0 || n <= kBufferedCopy;
   // One buffer for every copy: a copy made block by block would otherwise allocate and clear one per block.
   static std::vector<char> buffers;
   std::span<char> buffer;

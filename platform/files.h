@@ -58,16 +58,16 @@ void putBytes(int number, const void* buf, size_t n);
 void putLong(int number, int32_t value);
 
 // Copies up to n bytes from the input's position to the output's position and advances both by the bytes
-// copied, which are fewer than n only where the input ends: reading past the end is no error, and no byte
-// is written for one that was not there. The kernel copies (no byte passes through the program) when both
-// positions lie at the same place within a page, where its copy is fast; otherwise, and where it refuses
-// (another file system, a special file such as those of /proc or a device, overlapping ranges of one
-// file), the bytes go through a buffer, each buffer read before it is written: 32768 at a time, or 1 MiB at
-// a time for a copy longer than that, so the memory used never grows with n. Overlapping ranges of one file
-// are copied as they were only where the output lies before the input or the copy fits in one buffer. Errors as
-// getBytes and putBytes raise them: 54 when the input is not open for reading, 75 when the output is not open for
-// writing, 61 when the disk is full; after a failed write both positions have moved by the bytes that reached the
-// output.
+// copied, which are fewer than n only where the input ends: reading past the end is no error, and no byte is
+// written for one that was not there. The kernel copies (no byte passes through the program) when both
+// positions lie at the same place within a page, where its copy is fast, or when n is at most 32768, where one
+// request costs less than a read and a write; otherwise, and where it refuses (another file system, a special
+// file such as those of /proc or a device, overlapping ranges of one file), the bytes go through a buffer,
+// each buffer read before it is written: 32768 at a time, or 1 MiB at a time for a copy longer than that, so
+// the memory used never grows with n. Overlapping ranges of one file are copied as they were only where the
+// output lies before the input or the copy fits in one buffer. Errors as getBytes and putBytes raise them: 54
+// when the input is not open for reading, 75 when the output is not open for writing, 61 when the disk is
+// full; after a failed write both positions have moved by the bytes that reached the output.
 size_t copyBytes(int in, int out, size_t n);
 // Asks the file system to set aside room for n bytes from the output's position on, so that writing them
 // later does not have to find room piece by piece; the file's length stays as it is. A file system that
