@@ -37,8 +37,8 @@ struct OpenFile {
   Descriptor file;                               // unless it is a replacement
   std::unique_ptr<ReplacementFile> replacement;  // from openReplacement until it is committed
   OpenMode mode = OpenMode::BinaryRead;
-  int64_t pos = 0;  // 0-based
-  std::string readAhead;                         // what text input read from readAheadAt on
+  int64_t pos = 0;        // 0-based
+  std::string readAhead;  // what text input read from readAheadAt on
   int64_t readAheadAt = 0;
   int fd() const { return replacement ? replacement->fd() : file.get(); }
 };

@@ -3,8 +3,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
-#include <pthread.h>
 #include <linux/magic.h>
+#include <pthread.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
@@ -17,7 +17,7 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <unordered_set>
 
 #include "platform/drives.h"
 #include "platform/host_files.h"
@@ -37,46 +37,50 @@ constexpr uint32_t kNameChanges = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOV
 // Local file systems, whose every change passes through this kernel and so is reported; folders elsewhere
 // (network, FUSE, /proc and the like) are never kept.
 constexpr std::array<uint64_t, 14> kReportingFileSystems = {
-    EXT4_SUPER_MAGIC, XFS_SUPER_MAGIC,  BTRFS_SUPER_MAGIC, TMPFS_MAGIC, F2FS_SUPER_MAGIC,
-    0x2FC12FC1 /* zfs */, 0xCA451A4E /* bcachefs */, 0x3153464A /* jfs */, ISOFS_SUPER_MAGIC,
-    UDF_SUPER_MAGIC, MSDOS_SUPER_MAGIC, EXFAT_SUPER_MAGIC, 0x7366746E /* ntfs3 */, OVERLAYFS_SUPER_MAGIC};
+    EXT4_SUPER_MAGIC,     XFS_SUPER_MAGIC,           BTRFS_SUPER_MAGIC,      TMPFS_MAGIC,          F2FS_SUPER_MAGIC,
+    0x2FC12FC1 /* zfs */, 0xCA451A4E /* bcachefs */, 0x3153464A /* jfs */,   ISOFS_SUPER_MAGIC,    UDF_SUPER_MAGIC,
+    MSDOS_SUPER_MAGIC,    EXFAT_SUPER_MAGIC,         0x7366746E /* ntfs3 */, OVERLAYFS_SUPER_MAGIC};
 
-std::string folded(std::string_view ansi) {
-  std::string out(ansi);
-  for (char& c : out) c = foldCase(c);
-  return out;
+// The Windows name of a host name that has one, in upper case.
+std::string foldedWindowsName(const std::string& hostName) {
+  std::string name = windowsNameOf(hostName).value_or(std::string());
+  for (char& c : name) c = foldCase(c);
+  return name;
 }
 
-// The names of one folder by their folded Windows names.
+// Host names that are one Windows name without regard to case are alike: hashed and compared by it.
+struct AlikeNames {
+  size_t operator()(const std::string& hostName) const { return std::hash<std::string>()(foldedWindowsName(hostName)); }
+  bool operator()(const std::string& a, const std::string& b) const {
+    return foldedWindowsName(a) == foldedWindowsName(b);
+  }
+};
+
+// The names of one folder that Windows programs can see, found by their Windows names without regard to
+// case. Only the host names are held, so a folder of many files costs little memory.
 class Listing {
  public:
   void add(const std::string& hostName) {
-    auto ansi = windowsNameOf(hostName);
-    if (!ansi) return;
-    std::vector<std::string>& names = byName_[folded(*ansi)];
-    if (std::find(names.begin(), names.end(), hostName) == names.end()) names.push_back(hostName);
+    if (!windowsNameOf(hostName)) return;
+    auto [first, last] = names_.equal_range(hostName);
+    if (std::find(first, last, hostName) == last) names_.insert(hostName);
   }
 
   void remove(const std::string& hostName) {
-    auto ansi = windowsNameOf(hostName);
-    if (!ansi) return;
-    auto it = byName_.find(folded(*ansi));
-    if (it == byName_.end()) return;
-    std::erase(it->second, hostName);
-    if (it->second.empty()) byName_.erase(it);
+    auto [first, last] = names_.equal_range(hostName);
+    if (auto it = std::find(first, last, hostName); it != last) names_.erase(it);
   }
 
   std::vector<Spelling> spellingsOf(std::string_view ansiName) const {
     std::vector<Spelling> out;
-    auto it = byName_.find(folded(ansiName));
-    if (it == byName_.end()) return out;
-    for (const std::string& name : it->second) out.push_back({name, *windowsNameOf(name)});
+    auto [first, last] = names_.equal_range(toUtf8(ansiName));
+    for (auto it = first; it != last; ++it) out.push_back({*it, *windowsNameOf(*it)});
     std::sort(out.begin(), out.end(), [](const Spelling& a, const Spelling& b) { return a.hostName < b.hostName; });
     return out;
   }
 
  private:
-  std::unordered_map<std::string, std::vector<std::string>> byName_;
+  std::unordered_multiset<std::string, AlikeNames, AlikeNames> names_;
 };
 
 // Reads the folder open at fd, which it closes; false when reading failed part-way.

@@ -45,11 +45,12 @@ TEST_P(FolderChangedBetweenTwoLookups, TheSecondLookupSeesTheFolderAsItIsThen) {
 
 const ChangeByAnother kChanges[] = {
     {"creates another spelling", {}, [](const fs::path& f) { writeFile(f / "SETUP.INF", "new"); }, "SETUP.INF"},
-    {"renames it", {"SETUP.INF"}, [](const fs::path& f) { fs::rename(f / "SETUP.INF", f / "Setup.Inf"); },
-     "Setup.Inf"},
+    {"renames it", {"SETUP.INF"}, [](const fs::path& f) { fs::rename(f / "SETUP.INF", f / "Setup.Inf"); }, "Setup.Inf"},
     {"deletes it", {"SETUP.INF"}, [](const fs::path& f) { fs::remove(f / "SETUP.INF"); }, "setup.inf"},
-    {"moves it out", {"SETUP.INF"},
-     [](const fs::path& f) { fs::rename(f / "SETUP.INF", f.parent_path() / "SETUP.INF"); }, "setup.inf"},
+    {"moves it out",
+     {"SETUP.INF"},
+     [](const fs::path& f) { fs::rename(f / "SETUP.INF", f.parent_path() / "SETUP.INF"); },
+     "setup.inf"},
     {"puts a new folder in its place",
      {"SETUP.INF"},
      [](const fs::path& f) {
