@@ -146,6 +146,11 @@ void bufferedCopyInSteps(const fs::path& from, int64_t offset, int64_t size, con
   }
 }
 
+void syncFileSystemOf(const fs::path& path) {
+  const win::Descriptor entry = openHost(path, O_RDONLY);
+  if (::syncfs(entry.get()) != 0) fail("cannot sync", path);
+}
+
 void emptyFolder(const fs::path& folder) {
   fs::remove_all(folder);
   fs::create_directories(folder);

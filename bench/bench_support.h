@@ -50,6 +50,10 @@ void kernelCopyInSteps(const std::filesystem::path& from, int64_t offset, int64_
 void bufferedCopyInSteps(const std::filesystem::path& from, int64_t offset, int64_t size,
                          const std::filesystem::path& to, size_t step);
 
+// Writes to the disk what the file system holding the path still keeps in memory (syncfs), as a program does
+// before it records that its files are there.
+void syncFileSystemOf(const std::filesystem::path& path);
+
 // Empties the folder (creating it) and writes back every dirty page, so that the next timed copy starts
 // with no writeback left over from the last one.
 void emptyFolder(const std::filesystem::path& folder);

@@ -3,11 +3,12 @@
 //
 // Builds a module archive of FILES generated files (1 to 100000) totalling MIB MiB (default 512 MiB in 8
 // files) in a temporary folder, then copies it five times each way, in turns: the whole archive with the
-// system's own copy (copy_file_range over the whole file, as cp copies), its entries with a plain stdio copy,
-// its entries in 32768-byte steps of copy_file_range with nothing between them, and the module installed by
-// qrw32's real start and install run on an offscreen window (the archive extracted into the temporary
+// system's own copy (copy_file_range over the whole file, as cp copies), the same followed by a sync of its
+// file system (as durable as the run, which syncs the module's files once), its entries with a plain stdio
+// copy, its entries in 32768-byte steps of copy_file_range with nothing between them, and the module installed
+// by qrw32's real start and install run on an offscreen window (the archive extracted into the temporary
 // directory, each file then moved into place, the files synced once, the records). Prints the best throughput
-// of each, in files per second too for the run and the plain copy, the run's ratios to the first two, and
+// of each, in files per second too for the run and the plain copy, the run's ratios to the first three, and
 // the memory: the process's peak and how far the resident size grew during the runs.
 
 #include <QApplication>
@@ -135,7 +136,7 @@ bool holdsRange(const fs::path& file, const fs::path& from, int64_t offset, int6
   return a.peek() == std::ifstream::traits_type::eof();
 }
 
-enum Way { kSystemCopy, kPlainCopy, kKernelSteps, kInstallRun, kWays };
+enum Way { kSystemCopy, kSyncedCopy, kPlainCopy, kKernelSteps, kInstallRun, kWays };
 
 }  // namespace
 
@@ -192,6 +193,10 @@ int main(int argc, char** argv) {
     const std::vector<std::function<void()>> ways = {
         [&] { bench::systemCopy(module.archive, out / "BENCH.QRM"); },
         [&] {
+          bench::systemCopy(module.archive, out / "BENCH.QRM");
+          bench::syncFileSystemOf(out);
+        },
+        [&] {
           copyEntries(
               [&](const Entry& e, const fs::path& to) { bench::plainCopy(module.archive, e.offset, e.size, to); });
         },
@@ -216,16 +221,21 @@ int main(int argc, char** argv) {
     const long runPeak = turns.watchedPeakKiB;
     freshFamily();
 
-    const double system = mib(archiveBytes) / best[kSystemCopy], plain = mib(moduleBytes) / best[kPlainCopy],
-                 steps = mib(moduleBytes) / best[kKernelSteps], install = mib(moduleBytes) / best[kInstallRun];
+    const double system = mib(archiveBytes) / best[kSystemCopy], synced = mib(archiveBytes) / best[kSyncedCopy],
+                 plain = mib(moduleBytes) / best[kPlainCopy], steps = mib(moduleBytes) / best[kKernelSteps],
+                 install = mib(moduleBytes) / best[kInstallRun];
     std::printf("system copy:     %8.1f MiB/s (best of %d, copy_file_range over the whole archive, as cp copies)\n",
                 system, kRounds);
+    std::printf(
+        "synced copy:     %8.1f MiB/s (best of %d, the same followed by a sync of its file system, as the run "
+        "syncs the module's)\n",
+        synced, kRounds);
     std::printf("plain copy:      %8.1f MiB/s (best of %d, the files out of the archive, %zu-byte buffer)\n", plain,
                 kRounds, bench::kPlainBuffer);
     std::printf("install run:     %8.1f MiB/s (best of %d: start, extraction, moves into place, sync, records)\n",
                 install, kRounds);
-    std::printf("ratios:          %8.1f %% of the system copy, %.1f %% of the plain copy\n", 100.0 * install / system,
-                100.0 * install / plain);
+    std::printf("ratios:          %8.1f %% of the system copy, %.1f %% of the synced copy, %.1f %% of the plain copy\n",
+                100.0 * install / system, 100.0 * install / synced, 100.0 * install / plain);
     std::printf("files:           %8.0f files/s the run, %.0f files/s the plain copy\n", count / best[kInstallRun],
                 count / best[kPlainCopy]);
     std::printf("per file:        %8.1f us the run, %.1f us the plain copy; the run takes %.2f times as long\n",
