@@ -123,7 +123,11 @@ void plainCopy(const fs::path& from, int64_t offset, int64_t size, const fs::pat
 }
 
 void systemCopy(const fs::path& from, const fs::path& to) {
-  copyRange(from, 0, static_cast<int64_t>(fs::file_size(from)), to, std::numeric_limits<ssize_t>::max());
+  kernelRangeCopy(from, 0, static_cast<int64_t>(fs::file_size(from)), to);
+}
+
+void kernelRangeCopy(const fs::path& from, int64_t offset, int64_t size, const fs::path& to) {
+  copyRange(from, offset, size, to, std::numeric_limits<ssize_t>::max());
 }
 
 void kernelCopyInSteps(const fs::path& from, int64_t offset, int64_t size, const fs::path& to, size_t step) {
@@ -140,6 +144,11 @@ void bufferedCopyInSteps(const fs::path& from, int64_t offset, int64_t size, con
     if (::pwrite(out.get(), buffer.data(), size_t(got), done) != got) fail("cannot write", to);
     done += got;
   }
+}
+
+void syncFileSystemOf(const fs::path& path) {
+  const win::Descriptor entry = openHost(path, O_RDONLY);
+  if (::syncfs(entry.get()) != 0) fail("cannot sync", path);
 }
 
 void emptyFolder(const fs::path& folder) {

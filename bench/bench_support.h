@@ -38,6 +38,10 @@ void plainCopy(const std::filesystem::path& from, int64_t offset, int64_t size, 
 
 // A whole file into a new one as cp copies it: copy_file_range over the whole length, nothing else.
 void systemCopy(const std::filesystem::path& from, const std::filesystem::path& to);
+// A range of a file (offset from 0) into a new file by the kernel at once: copy_file_range over the range, as
+// dd with byte offsets cuts it out, with no byte passing through the program. Ranges at offsets that are not
+// page-aligned are as far as the kernel gets for a part of a file.
+void kernelRangeCopy(const std::filesystem::path& from, int64_t offset, int64_t size, const std::filesystem::path& to);
 
 // A range of a file into a new file in steps of step bytes, without what a program does between the
 // blocks: inside the kernel with copy_file_range, or with pread and pwrite through one buffer.
@@ -45,6 +49,10 @@ void kernelCopyInSteps(const std::filesystem::path& from, int64_t offset, int64_
                        size_t step);
 void bufferedCopyInSteps(const std::filesystem::path& from, int64_t offset, int64_t size,
                          const std::filesystem::path& to, size_t step);
+
+// Writes to the disk what the file system holding the path still keeps in memory (syncfs), as a program does
+// before it records that its files are there.
+void syncFileSystemOf(const std::filesystem::path& path);
 
 // Empties the folder (creating it) and writes back every dirty page, so that the next timed copy starts
 // with no writeback left over from the last one.

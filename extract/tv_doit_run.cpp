@@ -100,6 +100,8 @@ void TVDoItForm::writeMovie(const MovieEntry& movie, const std::string& outputNa
     win::openFile(FileIn, sourcePath, win::OpenMode::BinaryRead);
     SeekTo(FileIn, movie.Offset);
     copypartX(FileIn, FileOut, movie.Size);
+    // The output's number is the pending output's own: its commit closes it.
+    FileOut = 0;
     closeRunFiles();
     pending_->commit();
     pending_.reset();

@@ -82,10 +82,8 @@ ListSection::ListSection(std::string_view name) : name_(name) {
 }
 
 void ListSection::forEachLine(ListOrder order, const std::function<void(const std::string& line)>& action) const {
-  for (int32_t i = 1; i <= count_; ++i) {
-    const int32_t n = order == ListOrder::FirstToLast ? i : count_ + 1 - i;
-    action(getlinefrominifile(inf_dir, kModuleDescriptionFile, name_, n));
-  }
+  const IniSectionLines lines(inf_dir, kModuleDescriptionFile, name_);
+  for (int32_t i = 1; i <= count_; ++i) action(lines.line(order == ListOrder::FirstToLast ? i : count_ + 1 - i));
 }
 
 void SetStepCaptions(std::initializer_list<std::string_view> captions) {

@@ -17,8 +17,9 @@ void UninstallSteps(const ModuleInfo& module);
 
 enum class ListOrder { FirstToLast, LastToFirst };
 
-// A list section of the description in inf_dir, counted once when made, then walked line by line: each
-// line is read again by its number. A description that cannot be read has no lines.
+// A list section of the description in inf_dir, counted once when made, then walked line by line, each
+// line taken by its number from one reading of the description per walk. A description that cannot be read
+// has no lines.
 class ListSection {
  public:
   explicit ListSection(std::string_view name);

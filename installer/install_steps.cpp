@@ -76,13 +76,20 @@ void copyFiles(const ModuleInfo& m) {
   std::vector<std::string> written;
   Extract_HOG(m.File, "*.*", pfad_temp, 0, &written);
   const ExtractedEntries extracted(written.begin(), written.end());
+  std::set<std::string> targetDirectories;
   files.forEachLine(ListOrder::FirstToLast, [&](const std::string& line) {
     FieldList fields;
     SplitCommaList(line, fields);
     const std::string directory = ExpandModulePath(fields[3]);
-    if (!putInPlace(fields, directory, extracted))
+    if (putInPlace(fields, directory, extracted))
+      targetDirectories.insert(directory);
+    else
       QWScreen2.AddError("Error copying to " + AddPathSeparator(directory) + fields[2]);
   });
+  // The files are written without a sync of their own: one sync of their file systems puts them all on the
+  // disk before the records say that the module is installed.
+  if (!win::syncFileSystems({targetDirectories.begin(), targetDirectories.end()}))
+    QWScreen2.AddError("Could not write the files of " + m.Long + " to the disk");
 }
 
 void registerModule(const ModuleInfo& m) {

@@ -1,14 +1,17 @@
 #include "drives.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
 #include "error.h"
+#include "folder_listings.h"
 #include "host_files.h"
 #include "ini_lines.h"
 #include "text.h"
@@ -69,6 +72,38 @@ std::map<char, fs::path> readMap(const fs::path& file) {
 void copyFont(const fs::path& from, const fs::path& to) {
   std::error_code ec;
   if (fs::exists(from, ec) && !fs::exists(to, ec)) tryStep([&] { copyHostFile(from, to); });
+}
+
+// The entry of the folder that bears the name in another spelling than the exact one, which is not there: the
+// first in byte order, unless one shows the programs the very name (host bytes that spell it otherwise).
+std::optional<fs::path> otherSpelling(const fs::path& folder, const std::string& name) {
+  std::vector<Spelling> spellings = spellingsIn(folder, name);
+  if (spellings.empty()) return std::nullopt;
+  for (const Spelling& spelling : spellings)
+    if (spelling.windowsName == name) return spelling.hostName;
+  return spellings.front().hostName;
+}
+
+// The entry of the folder that bears the name: the exact spelling when there is one, found without reading the
+// folder, else another one.
+std::optional<fs::path> entryNamed(const fs::path& folder, const std::string& name) {
+  fs::path exact = toUtf8(name);
+  struct stat st {};
+  if (::lstat((folder / exact).c_str(), &st) == 0) return exact;
+  return otherSpelling(folder, name);
+}
+
+// Most paths stand on the host as they are spelt, all their names or all but the last: one look at the path
+// finds them then, with no search of a folder. nullopt for any other path.
+std::optional<fs::path> asSpelt(const fs::path& root, const std::vector<std::string>& names) {
+  if (names.empty()) return std::nullopt;
+  fs::path folder = root;
+  for (size_t i = 0; i + 1 < names.size(); ++i) folder /= toUtf8(names[i]);
+  const fs::path whole = folder / toUtf8(names.back());
+  struct stat st {};
+  if (::lstat(whole.c_str(), &st) == 0) return whole;
+  if (errno != ENOENT || ::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
+  return folder / otherSpelling(folder, names.back()).value_or(toUtf8(names.back()));
 }
 
 }  // namespace
@@ -260,33 +295,20 @@ fs::path Drives::toHost(std::string_view path) {
   std::string full = fullPath(path);
   char letter = full[0];
   fs::path host = roots_.at(letter);
+  const std::vector<std::string> names = splitComponents(std::string_view(full).substr(3));
+  if (auto spelt = asSpelt(host, names)) return *spelt;
   std::error_code ec;
   if (!fs::is_directory(host, ec)) raise(DiskNotReady, std::string(1, letter) + ":");
   bool exists = true;
-  for (auto& comp : splitComponents(std::string_view(full).substr(3))) {
+  for (auto& name : names) {
     if (exists) {
-      std::optional<fs::path> exact, folded;
-      for (fs::directory_iterator it(host, ec), end; !ec && it != end; it.increment(ec)) {
-        fs::path entry = it->path().filename();
-        auto ansi = windowsNameOf(entry);
-        if (!ansi) continue;
-        if (*ansi == comp) {
-          exact = entry;
-          break;
-        }
-        if (equalsNoCase(*ansi, comp) && (!folded || entry.string() < folded->string())) folded = entry;
-      }
-      if (exact) {
-        host /= *exact;
-        continue;
-      }
-      if (folded) {
-        host /= *folded;
+      if (auto entry = entryNamed(host, name)) {
+        host /= *entry;
         continue;
       }
       exists = false;
     }
-    host /= toUtf8(comp);
+    host /= toUtf8(name);
   }
   return host;
 }

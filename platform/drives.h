@@ -48,7 +48,8 @@ class Drives {
   // ".." stops at the root. Error 52 for a name Windows forbids, 68 for a letter that is not mapped.
   std::string fullPath(std::string_view winPath);
   // The host path of a Windows path. Existing components are matched without regard to case (an exact
-  // match first, else the first match in byte order); the rest keep the given spelling.
+  // match first, else the first match in byte order); the rest keep the given spelling. A path spelt as it
+  // stands costs one look at it; another spelling is looked up in the folder's kept listing (folder_listings.h).
   // Error 71 when the drive's folder is missing.
   std::filesystem::path toHost(std::string_view winPath);
   // The Windows name of a host path, through the drive whose folder holds it most closely; nullopt when

@@ -6,16 +6,18 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
+#include <set>
 #include <span>
 
 #include "drives.h"
 #include "error.h"
+#include "folder_listings.h"
 #include "host_files.h"
 #include "text.h"
 
@@ -29,11 +31,17 @@ namespace {
 constexpr size_t kBufferedCopy = 32768;
 constexpr size_t kLongBufferedCopy = 1 << 20;
 constexpr int64_t kPage = 4096;
+// Bytes that text input reads at a time: a line costs no reading of its own.
+constexpr size_t kReadAhead = 65536;
 
 struct OpenFile {
-  Descriptor file;
+  Descriptor file;                               // unless it is a replacement
+  std::unique_ptr<ReplacementFile> replacement;  // from openReplacement until it is committed
   OpenMode mode = OpenMode::BinaryRead;
-  int64_t pos = 0;  // 0-based
+  int64_t pos = 0;        // 0-based
+  std::string readAhead;  // what text input read from readAheadAt on
+  int64_t readAheadAt = 0;
+  int fd() const { return replacement ? replacement->fd() : file.get(); }
 };
 
 std::map<int, OpenFile>& table() {
@@ -57,7 +65,7 @@ bool writes(OpenMode m) { return m != OpenMode::BinaryRead && m != OpenMode::Inp
 size_t readAt(const OpenFile& f, char* buf, size_t n, int64_t at) {
   size_t got = 0;
   while (got < n) {
-    ssize_t r = ::pread(f.file.get(), buf + got, n - got, at + static_cast<int64_t>(got));
+    ssize_t r = ::pread(f.fd(), buf + got, n - got, at + static_cast<int64_t>(got));
     if (r < 0) {
       if (errno == EINTR) continue;
       raise(numberFromErrno(errno) == PathFileAccessError ? DeviceIOError : numberFromErrno(errno));
@@ -71,7 +79,7 @@ size_t readAt(const OpenFile& f, char* buf, size_t n, int64_t at) {
 // Writes n bytes at a position; done counts the bytes written even when it fails. The error number, or 0.
 int writeAt(const OpenFile& f, const char* data, size_t n, int64_t at, size_t& done) {
   while (done < n) {
-    ssize_t w = ::pwrite(f.file.get(), data + done, n - done, at + static_cast<int64_t>(done));
+    ssize_t w = ::pwrite(f.fd(), data + done, n - done, at + static_cast<int64_t>(done));
     if (w < 0) {
       if (errno == EINTR) continue;
       return numberFromErrno(errno);
@@ -82,11 +90,27 @@ int writeAt(const OpenFile& f, const char* data, size_t n, int64_t at, size_t& d
   return 0;
 }
 
+// Whether text input read the byte at the position ahead: then it is there, without asking the file system.
+bool readAheadHolds(const OpenFile& f, int64_t at) {
+  return at >= f.readAheadAt && at < f.readAheadAt + static_cast<int64_t>(f.readAhead.size());
+}
+
+// The bytes of the file from the position on, none only where the file ends there: from what text input read
+// ahead when that holds the position, else read ahead anew.
+std::string_view bytesAhead(OpenFile& f, int64_t at) {
+  if (!readAheadHolds(f, at)) {
+    f.readAhead.resize(kReadAhead);
+    f.readAhead.resize(readAt(f, f.readAhead.data(), kReadAhead, at));
+    f.readAheadAt = at;
+  }
+  return std::string_view(f.readAhead).substr(static_cast<size_t>(at - f.readAheadAt));
+}
+
 // What the kernel copied at both positions, advancing them; 0 when it refuses or finds nothing.
 size_t kernelCopy(OpenFile& source, OpenFile& target, size_t n) {
   off64_t from = source.pos, to = target.pos;
   ssize_t r;
-  do r = ::copy_file_range(source.file.get(), &from, target.file.get(), &to, n, 0);
+  do r = ::copy_file_range(source.fd(), &from, target.fd(), &to, n, 0);
   while (r < 0 && errno == EINTR);
   if (r <= 0) return 0;
   source.pos += r;
@@ -169,11 +193,41 @@ bool matchFrom(std::string_view p, std::string_view n) {
   return n.empty();
 }
 
+// A name without wildcards matches the names equal to it without regard to case, except one ending in "."
+// (which also matches the name without it).
+bool namesOneFile(std::string_view name) {
+  return !name.empty() && name.find_first_of("*?") == std::string_view::npos && name.back() != '.';
+}
+
+// What listHost gives for a name without wildcards, found in the folder's kept listing instead of a scan.
+std::vector<Entry> entriesNamed(std::string_view winDir, std::string_view name) {
+  std::vector<Entry> out;
+  const fs::path dir = drives().toHost(winDir.empty() ? std::string_view(".") : winDir);
+  for (const Spelling& spelling : spellingsIn(dir, name)) {
+    if (spelling.hostName.string().starts_with(".")) continue;
+    std::error_code ec;
+    const fs::path host = dir / spelling.hostName;
+    const auto st = fs::status(host, ec);
+    if (!ec && (fs::is_directory(st) || fs::is_regular_file(st)))
+      out.push_back({spelling.windowsName, host, fs::is_directory(st)});
+  }
+  std::sort(out.begin(), out.end(), [](const Entry& a, const Entry& b) { return lessNoCase(a.name, b.name); });
+  return out;
+}
+
+// The files and directories of the pattern's directory that its name matches.
+std::vector<Entry> matchingEntries(const SplitPattern& sp) {
+  if (namesOneFile(sp.name)) return entriesNamed(sp.directory, sp.name);
+  std::vector<Entry> entries;
+  for (auto& e : listHost(sp.directory))
+    if (wildcardMatch(sp.name, e.name)) entries.push_back(std::move(e));
+  return entries;
+}
+
 // The normal files of the pattern's directory that its name matches.
 std::vector<Entry> matchingFiles(const SplitPattern& sp) {
-  std::vector<Entry> files;
-  for (auto& e : listHost(sp.directory))
-    if (!e.directory && wildcardMatch(sp.name, e.name)) files.push_back(std::move(e));
+  std::vector<Entry> files = matchingEntries(sp);
+  std::erase_if(files, [](const Entry& e) { return e.directory; });
   return files;
 }
 
@@ -186,15 +240,18 @@ int unlinkError(int err) {
 void removeOtherSpellings(const fs::path& kept) {
   auto keptName = windowsNameOf(kept.filename());
   if (!keptName) return;
-  std::error_code ec;
-  for (fs::directory_iterator it(kept.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
-    const fs::path& other = it->path();
-    if (other.filename() == kept.filename()) continue;
-    auto name = windowsNameOf(other.filename());
-    std::error_code sec;
-    if (!name || !equalsNoCase(*name, *keptName) || fs::is_directory(fs::symlink_status(other, sec))) continue;
+  for (const Spelling& spelling : spellingsIn(kept.parent_path(), *keptName)) {
+    if (spelling.hostName == kept.filename()) continue;
+    const fs::path other = kept.parent_path() / spelling.hostName;
+    std::error_code ec;
+    if (fs::is_directory(fs::symlink_status(other, ec))) continue;
     if (::unlink(other.c_str()) != 0) raise(PathFileAccessError, other.string());
   }
+}
+
+void checkFreeNumber(int number) {
+  if (number < 1 || number > 511) raise(BadFileNameOrNumber, "#" + std::to_string(number));
+  if (table().count(number)) raise(FileAlreadyOpen, "#" + std::to_string(number));
 }
 
 // The identity of the directory at a host path, links followed; nothing when no directory is there.
@@ -246,8 +303,7 @@ int freeFile() {
 }
 
 void openFile(int number, std::string_view path, OpenMode mode) {
-  if (number < 1 || number > 511) raise(BadFileNameOrNumber, "#" + std::to_string(number));
-  if (table().count(number)) raise(FileAlreadyOpen, "#" + std::to_string(number));
+  checkFreeNumber(number);
   fs::path host = drives().toHost(path);
   // Every mode that writes refuses a link at the name: a link planted there is never written through.
   int flags = O_CLOEXEC;
@@ -266,7 +322,29 @@ void openFile(int number, std::string_view path, OpenMode mode) {
   struct stat st {};
   if (::fstat(file.get(), &st) == 0 && S_ISDIR(st.st_mode)) raise(PathFileAccessError, host.string());
   int64_t pos = mode == OpenMode::Append ? st.st_size : 0;
-  table()[number] = OpenFile{std::move(file), mode, pos};
+  OpenFile& opened = table()[number];
+  opened.file = std::move(file);
+  opened.mode = mode;
+  opened.pos = pos;
+}
+
+void openReplacement(int number, std::string_view path) {
+  checkFreeNumber(number);
+  const fs::path host = drives().toHost(path);
+  auto file = std::make_unique<ReplacementFile>(host);
+  if (!file->created()) raiseHostError(file->error(), host);
+  OpenFile& opened = table()[number];
+  opened.replacement = std::move(file);
+  opened.mode = OpenMode::BinaryNew;
+}
+
+void commitReplacement(int number) {
+  OpenFile& f = fileOf(number);
+  if (!f.replacement) raise(BadFileMode);
+  const std::unique_ptr<ReplacementFile> file = std::move(f.replacement);
+  table().erase(number);
+  if (!file->commit(Sync::Later)) raise(numberFromErrno(file->error()), file->path().string());
+  removeOtherSpellings(file->path());
 }
 
 void closeFile(int number) { table().erase(number); }
@@ -307,7 +385,7 @@ void putBytes(int number, const void* buf, size_t n) {
 
 void reserveBytes(int number, int64_t n) {
   OpenFile& f = fileOf(number);
-  if (n > 0 && writes(f.mode)) ::fallocate(f.file.get(), FALLOC_FL_KEEP_SIZE, f.pos, n);
+  if (n > 0 && writes(f.mode)) ::fallocate(f.fd(), FALLOC_FL_KEEP_SIZE, f.pos, n);
 }
 
 size_t copyBytes(int in, int out, size_t n) {
@@ -316,9 +394,10 @@ size_t copyBytes(int in, int out, size_t n) {
   if (!reads(source.mode)) raise(BadFileMode);
   if (!writes(target.mode)) raise(PathFileAccessError, "file is open for reading");
   size_t copied = 0;
-  // The kernel's copy is slower than reading and writing when the two positions lie at different places
-  // within a page (a part of a file at an odd offset, such as an archive entry's data).
-  bool inKernel = (source.pos - target.pos) % kPage == 0;
+  // When the two positions lie at different places within a page (a part of a file at an odd offset, such as
+  // an archive entry's data or a movie in a library), the kernel's copy is slower than reading and writing
+  // 1 MiB at a time, but faster than a read and a write of one short buffer.
+  bool inKernel = (source.pos - target.pos) % kPage == 0 || n <= kBufferedCopy;
   // One buffer for every copy: a copy made block by block would otherwise allocate and clear one per block.
   static std::vector<char> buffers;
   std::span<char> buffer;
@@ -360,35 +439,32 @@ void seek(int number, int64_t position) {
 int64_t lof(int number) {
   OpenFile& f = fileOf(number);
   struct stat st {};
-  if (::fstat(f.file.get(), &st) != 0) raise(DeviceIOError);
+  if (::fstat(f.fd(), &st) != 0) raise(DeviceIOError);
   return st.st_size;
 }
 
-bool eof(int number) { return fileOf(number).pos >= lof(number); }
+bool eof(int number) {
+  const OpenFile& f = fileOf(number);
+  return !readAheadHolds(f, f.pos) && f.pos >= lof(number);
+}
 
 std::string lineInput(int number) {
   OpenFile& f = fileOf(number);
   if (!reads(f.mode)) raise(BadFileMode);
-  if (f.pos >= lof(number)) raise(InputPastEndOfFile);
+  if (!readAheadHolds(f, f.pos) && f.pos >= lof(number)) raise(InputPastEndOfFile);
   std::string line;
-  std::array<char, 4096> buf;
   for (;;) {
-    ssize_t r = ::pread(f.file.get(), buf.data(), buf.size(), f.pos);
-    if (r < 0) {
-      if (errno == EINTR) continue;
-      raise(DeviceIOError);
+    const std::string_view rest = bytesAhead(f, f.pos);
+    if (rest.empty()) return line;
+    const size_t end = rest.find('\r');
+    line.append(rest.substr(0, end));
+    if (end == std::string_view::npos) {
+      f.pos += static_cast<int64_t>(rest.size());
+      continue;
     }
-    if (r == 0) return line;
-    for (ssize_t i = 0; i < r; ++i) {
-      if (buf[i] == '\r') {
-        f.pos += i + 1;
-        char next = 0;
-        if (::pread(f.file.get(), &next, 1, f.pos) == 1 && next == '\n') f.pos += 1;
-        return line;
-      }
-      line += buf[i];
-    }
-    f.pos += r;
+    f.pos += static_cast<int64_t>(end) + 1;
+    if (bytesAhead(f, f.pos).starts_with('\n')) f.pos += 1;
+    return line;
   }
 }
 
@@ -403,11 +479,9 @@ std::vector<std::string> dirSearch(std::string_view pattern, Search what) {
   std::vector<std::string> out;
   if (pattern.empty()) return out;
   SplitPattern sp = splitPattern(pattern);
-  std::string name = sp.name.empty() ? "*" : sp.name;
-  for (auto& e : listHost(sp.directory)) {
-    if (e.directory && what == Search::Files) continue;
-    if (wildcardMatch(name, e.name)) out.push_back(e.name);
-  }
+  if (sp.name.empty()) sp.name = "*";
+  for (auto& e : matchingEntries(sp))
+    if (!e.directory || what == Search::FilesAndDirectories) out.push_back(e.name);
   return out;
 }
 
@@ -552,6 +626,20 @@ bool holdsHostFolder(std::string_view directory, const fs::path& hostFolder) {
       if (folder == folder.parent_path()) break;
     }
   return false;
+}
+
+bool syncFileSystems(const std::vector<std::string>& paths) {
+  std::set<dev_t> synced;
+  bool written = true;
+  for (const std::string& path : paths) {
+    fs::path host;
+    if (!tryStep([&] { host = drives().toHost(path); })) continue;
+    Descriptor entry(::open(host.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (!entry.valid() || ::fstat(entry.get(), &st) != 0 || !synced.insert(st.st_dev).second) continue;
+    written = ::syncfs(entry.get()) == 0 && written;
+  }
+  return written;
 }
 
 }  // namespace win

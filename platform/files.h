@@ -24,6 +24,17 @@ enum class OpenMode {
 
 int freeFile();  // lowest number not in use, 1 to 255; error 67 when none is left
 void openFile(int number, std::string_view path, OpenMode mode);
+// Opens under the number, read-write at position 1, a new file that is to replace the file at path: a
+// ReplacementFile (host_files.h) beside it, so a link planted in the folder is never written through. Error 76
+// when the folder is missing, else as openFile's errors. Closing the number without a commit removes it and
+// leaves the file at path as it was.
+void openReplacement(int number, std::string_view path);
+// Puts the file opened by openReplacement in place and frees its number: closes it (a close that reports an
+// error fails), renames it over the file at path, which is replaced whatever it was (a link included, which is
+// not followed), and removes other spellings of the name in the folder, as replaceFile does. Its bytes reach
+// the disk later (Sync::Later): a writer that records them as there syncs first (syncFileSystems). Raises the
+// error of the failed step; the temporary file is then gone and the file at path as it was.
+void commitReplacement(int number);
 void closeFile(int number);  // a number that is not open is no error
 void closeAllFiles();
 bool isOpen(int number);
@@ -49,16 +60,16 @@ void putBytes(int number, const void* buf, size_t n);
 void putLong(int number, int32_t value);
 
 // Copies up to n bytes from the input's position to the output's position and advances both by the bytes
-// copied, which are fewer than n only where the input ends: reading past the end is no error, and no byte
-// is written for one that was not there. The kernel copies (no byte passes through the program) when both
-// positions lie at the same place within a page, where its copy is fast; otherwise, and where it refuses
-// (another file system, a special file such as those of /proc or a device, overlapping ranges of one
-// file), the bytes go through a buffer, each buffer read before it is written: 32768 at a time, or 1 MiB at
-// a time for a copy longer than that, so the memory used never grows with n. Overlapping ranges of one file
-// are copied as they were only where the output lies before the input or the copy fits in one buffer. Errors as
-// getBytes and putBytes raise them: 54 when the input is not open for reading, 75 when the output is not open for
-// writing, 61 when the disk is full; after a failed write both positions have moved by the bytes that reached the
-// output.
+// copied, which are fewer than n only where the input ends: reading past the end is no error, and no byte is
+// written for one that was not there. The kernel copies (no byte passes through the program) when both
+// positions lie at the same place within a page, where its copy is fast, or when n is at most 32768, where one
+// request costs less than a read and a write; otherwise, and where it refuses (another file system, a special
+// file such as those of /proc or a device, overlapping ranges of one file), the bytes go through a buffer,
+// each buffer read before it is written: 32768 at a time, or 1 MiB at a time for a copy longer than that, so
+// the memory used never grows with n. Overlapping ranges of one file are copied as they were only where the
+// output lies before the input or the copy fits in one buffer. Errors as getBytes and putBytes raise them: 54
+// when the input is not open for reading, 75 when the output is not open for writing, 61 when the disk is
+// full; after a failed write both positions have moved by the bytes that reached the output.
 size_t copyBytes(int in, int out, size_t n);
 // Asks the file system to set aside room for n bytes from the output's position on, so that writing them
 // later does not have to find room piece by piece; the file's length stays as it is. A file system that
@@ -70,7 +81,9 @@ void seek(int number, int64_t position);  // 1-based; error 63 below 1
 int64_t lof(int number);                  // length in bytes
 bool eof(int number);
 
-// A line ends at CR or CR LF (a bare LF belongs to the line); error 62 at the end of the file.
+// A line ends at CR or CR LF (a bare LF belongs to the line); error 62 at the end of the file. Text input
+// reads 64 KiB ahead, as the system's file layer buffers it: bytes that another writer changes or cuts off
+// after they were read ahead are not seen, by lineInput nor by eof.
 std::string lineInput(int number);
 void printText(int number, std::string_view text);  // as it stands
 void printLine(int number, std::string_view text);  // followed by CR LF
@@ -113,6 +126,10 @@ void name(std::string_view from, std::string_view to);
 // Renames over an existing target (not through it); other spellings of the target's name in its folder
 // are removed then (not directories), so one file bears the name. Error 75 when one cannot be removed.
 void replaceFile(std::string_view from, std::string_view to);
+// Writes to the disk what the file systems holding these paths (each one once, whatever drive or spelling reaches
+// it) still keep in memory: what files committed with Sync::Later need before a record may say they are there.
+// A path that names nothing is passed over. False when a file system reports data that could not be written.
+bool syncFileSystems(const std::vector<std::string>& paths);
 // True when anything bears the name: a file, a directory or a link, also one that leads nowhere.
 bool entryExists(std::string_view path);
 // True when both paths name one existing file, whatever drive or spelling reaches it.

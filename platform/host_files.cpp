@@ -81,11 +81,13 @@ ReplacementFile::~ReplacementFile() {
   if (file_.valid()) fail();
 }
 
-bool ReplacementFile::commit() {
+bool ReplacementFile::commit(Sync sync) {
   if (!file_.valid()) return false;
   struct stat st {};
   if (::lstat(path_.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(file_.get(), st.st_mode & 07777);
-  if (::fsync(file_.get()) != 0 || !file_.close() || ::rename(temporary_.c_str(), path_.c_str()) != 0) return fail();
+  if ((sync == Sync::BeforeRename && ::fsync(file_.get()) != 0) || !file_.close() ||
+      ::rename(temporary_.c_str(), path_.c_str()) != 0)
+    return fail();
   temporary_.clear();
   return true;
 }
@@ -102,7 +104,7 @@ bool ReplacementFile::fail() {
 bool replaceWholeFile(const fs::path& path, std::string_view bytes) {
   ReplacementFile file(path);
   if (!file.created()) return false;
-  return writeAll(file.fd(), bytes) && file.commit();
+  return writeAll(file.fd(), bytes) && file.commit(Sync::BeforeRename);
 }
 
 std::optional<std::string> readRegularFile(const fs::path& path) {
@@ -133,7 +135,7 @@ void copyHostFile(const fs::path& from, const fs::path& to) {
     if (!writeAll(out.fd(), std::string_view(buffer.data(), static_cast<size_t>(r))))
       raise(numberFromErrno(errno), to.string());
   }
-  if (!out.commit()) raise(numberFromErrno(out.error()), to.string());
+  if (!out.commit(Sync::Later)) raise(numberFromErrno(out.error()), to.string());
 }
 
 [[noreturn]] void raiseHostError(int err, const fs::path& path) {

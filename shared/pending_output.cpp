@@ -1,41 +1,20 @@
 #include "shared/pending_output.h"
 
-#include "platform/error.h"
 #include "platform/files.h"
-#include "platform/host_files.h"
 
-namespace {
-
-constexpr int kAttempts = 100;
-
-}  // namespace
-
-PendingOutput::PendingOutput(std::string finalPath) : final_(std::move(finalPath)) {
-  number_ = win::freeFile();
-  for (int attempt = 1;; ++attempt) {
-    temporary_ = final_ + win::randomNameSuffix();
-    try {
-      win::openFile(number_, temporary_, win::OpenMode::BinaryNew);
-      return;
-    } catch (const win::Error& e) {
-      // Another file holds the name: take the next one; any other failure is the caller's.
-      if (e.number() != win::FileAlreadyExists || attempt == kAttempts) throw;
-    }
-  }
+PendingOutput::PendingOutput(std::string_view finalPath) : number_(win::freeFile()) {
+  win::openReplacement(number_, finalPath);
 }
 
-PendingOutput::~PendingOutput() {
-  if (!done_) discard();
-}
+PendingOutput::~PendingOutput() { discard(); }
 
 void PendingOutput::commit() {
-  win::closeFile(number_);
-  win::replaceFile(temporary_, final_);
+  // A failed commit has removed the temporary file: nothing is left to discard.
   done_ = true;
+  win::commitReplacement(number_);
 }
 
 void PendingOutput::discard() {
-  win::closeFile(number_);
-  if (!done_) win::tryStep([&] { win::removeFile(temporary_); });
+  if (!done_) win::closeFile(number_);
   done_ = true;
 }

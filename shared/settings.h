@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 std::string GetIniString(std::string_view directory, std::string_view fileName, std::string_view section,
                          std::string_view key);
@@ -16,6 +17,18 @@ std::string getlinefrominifile(std::string_view directory, std::string_view file
                                int32_t n);
 // Passes a failure to read an existing file on to the caller (as win::Error).
 int32_t CountIniSectionLines(std::string_view directory, std::string_view fileName, std::string_view section);
+
+// The counted lines of a section, read from the file once and then handed out by number as getlinefrominifile
+// hands them out: for a walk of a long list, where reading the file again for each line would make the walk
+// cost the square of its length. Holds the lines as the file had them when it was made.
+class IniSectionLines {
+ public:
+  IniSectionLines(std::string_view directory, std::string_view fileName, std::string_view section);
+  std::string line(int32_t n) const;  // empty text for n out of range, as getlinefrominifile
+
+ private:
+  std::vector<std::string> lines_;
+};
 
 // The lines of a section (exact name, every occurrence) flowed into one text: lines starting with ";" are
 // left out; a leading "$" is dropped; an empty line or "%" becomes a line break (CR LF); a line holding

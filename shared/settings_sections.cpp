@@ -21,6 +21,14 @@ void scanSection(const std::string& path, std::string_view section,
   });
 }
 
+// scanSection on a file that is there, with the errors of getlinefrominifile ignored: a file that cannot be
+// opened or read gives what was found before the failure, like a missing one.
+void scanIfThere(std::string_view directory, std::string_view fileName, std::string_view section,
+                 const std::function<void(int32_t, const std::string&)>& visit) {
+  std::string path = settingsPath(directory, fileName);
+  if (FileExists(path)) win::tryStep([&] { scanSection(path, section, visit); });
+}
+
 }  // namespace
 
 void forEachSectionLine(const std::string& path, std::string_view section,
@@ -38,16 +46,19 @@ void forEachSectionLine(const std::string& path, std::string_view section,
 
 std::string getlinefrominifile(std::string_view directory, std::string_view fileName, std::string_view section,
                                int32_t n) {
-  std::string path = settingsPath(directory, fileName);
-  if (!FileExists(path)) return {};
   std::string result;
-  // A file that cannot be opened or read gives what was found before the failure, like a missing one.
-  win::tryStep([&] {
-    scanSection(path, section, [&](int32_t number, const std::string& line) {
-      if (number == n) result = line;
-    });
+  scanIfThere(directory, fileName, section, [&](int32_t number, const std::string& line) {
+    if (number == n) result = line;
   });
   return result;
+}
+
+IniSectionLines::IniSectionLines(std::string_view directory, std::string_view fileName, std::string_view section) {
+  scanIfThere(directory, fileName, section, [&](int32_t, const std::string& line) { lines_.push_back(line); });
+}
+
+std::string IniSectionLines::line(int32_t n) const {
+  return n >= 1 && n <= static_cast<int64_t>(lines_.size()) ? lines_[static_cast<size_t>(n - 1)] : std::string();
 }
 
 int32_t CountIniSectionLines(std::string_view directory, std::string_view fileName, std::string_view section) {

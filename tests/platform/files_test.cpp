@@ -82,12 +82,25 @@ TEST(Files, OutputTruncatesAndAppendAddsAtTheEnd) {
 
 TEST(Files, LineInputEndsLinesAtCrOrCrLfOnly) {
   TempPrefix prefix;
-  writeFile(prefix.driveC() / "l.txt", "a\r\nb\rc\nd\r\n\r\ne");
-  win::openFile(1, "C:\\l.txt", win::OpenMode::Input);
-  std::vector<std::string> lines;
-  while (!win::eof(1)) lines.push_back(win::lineInput(1));
-  EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c\nd", "", "e"}));
-  EXPECT_EQ(errorNumberOf([] { win::lineInput(1); }), win::InputPastEndOfFile);
+  // Text input reads ahead in pieces of 64 KiB: a line or a line end across a piece's end must not show.
+  const std::string before(65535, 'x'), across(70000, 'y');
+  const struct {
+    std::string text;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"a\r\nb\rc\nd\r\n\r\ne", {"a", "b", "c\nd", "", "e"}},
+      {before + "\r\nnext", {before, "next"}},
+      {before + "z\r\nnext\r", {before + "z", "next"}},
+      {across + "\r" + across, {across, across}},
+  };
+  for (const auto& c : cases) {
+    writeFile(prefix.driveC() / "l.txt", c.text);
+    win::ScopedFile file("C:\\l.txt", win::OpenMode::Input);
+    std::vector<std::string> lines;
+    while (!win::eof(file.number())) lines.push_back(win::lineInput(file.number()));
+    EXPECT_EQ(lines, c.lines) << c.text.size();
+    EXPECT_EQ(errorNumberOf([&] { win::lineInput(file.number()); }), win::InputPastEndOfFile);
+  }
 }
 
 TEST(Files, WildcardsMatchWithoutRegardToCaseAndWithoutShortNames) {
@@ -117,6 +130,12 @@ TEST(Files, DirSearchListsNormalFilesInAStableOrder) {
   EXPECT_EQ(win::dirSearch("D:\\*.mvl", win::Search::FilesAndDirectories),
             (std::vector<std::string>{"A.mvl", "b.MVL", "dir.mvl"}));
   EXPECT_EQ(win::dirSearch("D:\\C.MVE"), (std::vector<std::string>{"c.mve"}));
+  // A name without wildcards finds every spelling of it, and no hidden name.
+  writeFile(d / "B.mvl", "");
+  EXPECT_EQ(win::dirSearch("D:\\b.mvl"), (std::vector<std::string>{"B.mvl", "b.MVL"}));
+  EXPECT_EQ(win::dirSearch("D:\\.HIDDEN.MVL"), std::vector<std::string>{});
+  EXPECT_EQ(win::dirSearch("D:\\DIR.MVL"), std::vector<std::string>{});
+  EXPECT_EQ(win::dirSearch("D:\\DIR.MVL", win::Search::FilesAndDirectories), std::vector<std::string>{"dir.mvl"});
   EXPECT_EQ(win::dirSearch("D:\\nodir\\*"), std::vector<std::string>{});
   EXPECT_EQ(win::subdirectories("D:\\"), (std::vector<std::string>{"dir.mvl"}));
   EXPECT_EQ(errorNumberOf([] { win::dirSearch("Q:\\*"); }), win::DeviceUnavailable);
@@ -338,6 +357,11 @@ TEST(Files, MoveOrCopyFileCopiesAcrossFileSystemsAndRemovesTheSource) {
   EXPECT_EQ(readFile(prefix.driveC() / "qrw.exe"), "new program");
   EXPECT_FALSE(fs::exists(other.path / "QRW.EXE"));
   EXPECT_EQ(win::dirSearch("C:\\*.*"), std::vector<std::string>{"qrw.exe"});
+}
+
+TEST(Files, SyncingFileSystemsPassesOverPathsThatNameNothing) {
+  TempPrefix prefix;
+  EXPECT_TRUE(win::syncFileSystems({"C:\\WINDOWS", "C:\\none\\deeper\\", "Q:\\x", "C:\\"}));
 }
 
 TEST(Files, EntryExistsSeesLinksThatLeadNowhere) {

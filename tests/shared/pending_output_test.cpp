@@ -45,6 +45,20 @@ TEST_P(PendingOutputNamed, DiscardAndAnOutputLeftUncommittedKeepTheOlderFileAndL
   EXPECT_EQ(namesIn(folder), std::vector<std::string>{GetParam()});
 }
 
+// The one writer of whole files gives a new file the permissions of the one it replaces: an output written
+// over a file that only its owner may read must not let others read it.
+TEST(PendingOutput, AFileOnlyItsOwnerMayReadStaysSoWhenReplaced) {
+  TempPrefix prefix;
+  const fs::path older = prefix.driveC() / "OUT" / "PRIVATE.MVE";
+  writeFile(older, "older");
+  fs::permissions(older, fs::perms::owner_read | fs::perms::owner_write);
+  PendingOutput output("C:\\OUT\\private.mve");
+  win::putBytes(output.fileNumber(), "new bytes", 9);
+  output.commit();
+  EXPECT_EQ(readFile(older), "new bytes");
+  EXPECT_EQ(fs::status(older).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
 // A name the directory search never lists (the host hides names starting with a dot) must not leave its
 // temporary file behind either.
 INSTANTIATE_TEST_SUITE_P(Names, PendingOutputNamed, ::testing::Values("MOVIE.MVE", ".hidden"));

@@ -69,7 +69,7 @@ void HogWriter::addFile(const std::string& name, const std::filesystem::path& so
 }
 
 void HogWriter::close() {
-  if (!file_->commit())
+  if (!file_->commit(win::Sync::BeforeRename))
     throw std::runtime_error("cannot write " + path_.string() + ": " + std::strerror(file_->error()));
 }
 
